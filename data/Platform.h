@@ -1,0 +1,93 @@
+#pragma once
+// What the program asks of the desktop: message boxes and questions, file
+// dialogs, sound, opening a file with its program. The program uses the Qt
+// versions (widgets/QtPlatform.h); tests answer through the scripted ones.
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+namespace velbrisk {
+
+class Reporter {
+public:
+    virtual ~Reporter() = default;
+    // A plain message box with one OK button.
+    virtual void inform(const QString& text, const QString& title = QString()) = 0;
+};
+
+class Prompter : public Reporter {
+public:
+    // A Yes/No question with a title; true for Yes.
+    virtual bool ask(const QString& text, const QString& title) = 0;
+    // File dialogs; an empty result means the person cancelled.
+    virtual QString openFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
+                                 const QString& directory = QString()) = 0;
+    virtual QString saveFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
+                                 const QString& suggested = QString()) = 0;
+};
+
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Plays a WAV file without waiting for it to end; false when it cannot.
+    virtual bool play(const QString& wavFile) = 0;
+};
+
+class FileOpener {
+public:
+    virtual ~FileOpener() = default;
+    // Opens a file or web page with the desktop's associated program.
+    virtual bool open(const QString& pathOrUrl) = 0;
+};
+
+// The desktop pieces a window needs, handed to it when it is made.
+struct Platform {
+    Prompter* prompt = nullptr;
+    SoundPlayer* sound = nullptr;
+    FileOpener* opener = nullptr;
+};
+
+// ---- scripted versions for tests and headless runs
+
+class ScriptedPrompter : public Prompter {
+public:
+    void inform(const QString& text, const QString& title = QString()) override;
+    bool ask(const QString& text, const QString& title) override;
+    QString openFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
+                         const QString& directory = QString()) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
+                         const QString& suggested = QString()) override;
+
+    void setNextAnswer(bool yes) { m_answers.push_back(yes); }
+    void setNextFileName(const QString& path) { m_files.push_back(path); }
+
+    QStringList messages;   // every text shown, questions included
+    QStringList titles;     // the title of each
+    bool defaultAnswer = false;
+
+private:
+    std::deque<bool> m_answers;
+    std::deque<QString> m_files;
+};
+
+class RecordingSound : public SoundPlayer {
+public:
+    bool play(const QString& wavFile) override
+    {
+        played << wavFile;
+        return true;
+    }
+    QStringList played;
+};
+
+class RecordingOpener : public FileOpener {
+public:
+    bool open(const QString& pathOrUrl) override
+    {
+        opened << pathOrUrl;
+        return true;
+    }
+    QStringList opened;
+};
+
+}  // namespace velbrisk

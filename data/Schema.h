@@ -1,0 +1,39 @@
+#pragma once
+// The twelve tables of the data file, their indexes and the rows a new venue
+// starts with.
+#include <QString>
+#include <QStringList>
+
+namespace velbrisk {
+
+class Connection;
+
+enum class ColumnType { Integer, Number, Text, DateTime, YesNo };
+
+struct ColumnDef {
+    const char* name;
+    ColumnType type;
+};
+
+struct TableDef {
+    const char* name;
+    const char* key;  // auto-numbered key column
+    QList<ColumnDef> columns;  // key excluded
+};
+
+const QList<TableDef>& schemaTables();
+const TableDef* findTable(const QString& name);  // case-insensitive
+// Key column of a table ("RoomIndex" for Room), empty for an unknown table.
+QString keyColumnOf(const QString& table);
+
+// Creates every table and index in an empty, open data file and writes the
+// reserved and starting rows. One transaction.
+void createSchema(Connection& c);
+
+// Name of the first of our tables that the open file lacks, or empty.
+QString missingTable(Connection& c);
+
+// How many scratch rows the monthly statement can fill.
+constexpr int kPrintTableRows = 200;
+
+}  // namespace velbrisk

@@ -1,0 +1,37 @@
+#pragma once
+// The data module: the one connection to the data file and the three scratch
+// queries that windows borrow for short reads and writes.
+#include "data/Database.h"
+#include "data/Query.h"
+
+namespace velbrisk {
+
+class Reporter;
+
+class TShareDataModule {
+public:
+    explicit TShareDataModule(Reporter* reporter = nullptr);
+    TShareDataModule(const TShareDataModule&) = delete;
+    TShareDataModule& operator=(const TShareDataModule&) = delete;
+
+    // The connection text as BuildConnectionString makes it.
+    void setConnectionString(const QString& text) { m_connectionString = text; }
+    QString connectionString() const { return m_connectionString; }
+    // Opens the connection on the data file of the connection text. Throws
+    // DbError with a clear message; the connection then stays closed.
+    void connect();
+    void disconnect();
+    bool connected() const { return ADOConnection1.isOpen(); }
+
+    void setReporter(Reporter* reporter) { ADOConnection1.setReporter(reporter); }
+
+    Connection ADOConnection1;
+    Query ADOQueryTemp;
+    Query ADOQueryTemp2;
+    Query ADOQueryTemp3;
+
+private:
+    QString m_connectionString;
+};
+
+}  // namespace velbrisk
