@@ -1,0 +1,67 @@
+#include "app/NetworkForm.h"
+
+#include "app/AppContext.h"
+#include "app/Startup.h"
+#include "data/ShareDM.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velbrisk {
+
+TFormNetwork::TFormNetwork(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx), m_address(new QLineEdit(this))
+{
+    setWindowTitle(QStringLiteral("数据库地址"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("请输入要连接的数据库的网络地址："), this));
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_address, 1);
+    auto* choose = new QPushButton(QStringLiteral("选择"), this);
+    row->addWidget(choose);
+    layout->addLayout(row);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    ok->setDefault(true);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    setFixedSize(420, 130);
+    connect(choose, &QPushButton::clicked, this, &TFormNetwork::ChooseButtonClick);
+    connect(ok, &QPushButton::clicked, this, &TFormNetwork::OkButtonClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFormNetwork::ChooseButtonClick()
+{
+    const QString path = m_ctx.prompt().openFileName(QStringLiteral("选择数据库"), QStringLiteral("Mdb Files (*.mdb)|*.MDB"),
+                                                     QStringLiteral(".mdb"));
+    if (!path.isEmpty())
+        m_address->setText(path);
+}
+
+void TFormNetwork::OkButtonClick()
+{
+    const QString path = m_address->text().trimmed();
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        m_ctx.prompt().inform(QStringLiteral("该服务器地址无效"));
+        return;
+    }
+    const QString error = connectDataFile(m_ctx.dm, path);
+    if (!error.isEmpty()) {
+        // A file that is not our data file is refused like an invalid address,
+        // and the address is not remembered.
+        m_ctx.prompt().inform(error);
+        return;
+    }
+    m_ctx.prompt().inform(QStringLiteral("服务器地址设置成功"));
+    m_ctx.options().write(opt::Address, path);
+    accept();
+}
+
+}  // namespace velbrisk

@@ -1,0 +1,61 @@
+#pragma once
+// The read-only list every window shows: whole-row selection, a footer line
+// with counts and sums, colours per cell and clickable titles.
+#include "widgets/QueryModel.h"
+
+#include <QWidget>
+
+class QTableView;
+class QTableWidget;
+
+namespace velbrisk {
+
+class DataGrid : public QWidget {
+    Q_OBJECT
+public:
+    explicit DataGrid(QWidget* parent = nullptr);
+
+    void setColumns(const QList<GridColumn>& columns);
+    void setQuery(Query* query);
+    Query* query() const { return m_model->query(); }
+    // After the window reopened its query: shows the new rows.
+    void reload();
+
+    QueryModel* model() const { return m_model; }
+    QTableView* view() const { return m_view; }
+
+    // The current row (-1 for none) and moving the query onto it.
+    int currentRow() const;
+    void setCurrentRow(int row);
+    bool moveQueryToCurrent();
+
+    // Footer line: a text under a column, or the count or sum of a column
+    // over every row of the query.
+    void setFooterVisible(bool visible);
+    void setFooterText(const QString& field, const QString& text);
+    void setFooterCount(const QString& field, const QString& prefix = QString());
+    void setFooterSum(const QString& field, int decimals = 2, const QString& prefix = QString());
+    void clearFooter();
+    QString footerText(const QString& field) const;
+
+    // The visible columns in the order they are shown.
+    QList<GridColumn> visibleColumns() const;
+    // Footer texts of the visible columns in the same order.
+    QStringList visibleFooter() const;
+
+    void setColumnVisible(const QString& field, bool visible);
+    int columnOf(const QString& field) const;
+
+signals:
+    void titleClicked(const QString& field);
+    void rowActivated(int row);  // double-click or Enter
+    void currentRowChanged(int row);
+
+private:
+    void syncFooterWidths();
+    QueryModel* m_model;
+    QTableView* m_view;
+    QTableWidget* m_footer;
+};
+
+}  // namespace velbrisk

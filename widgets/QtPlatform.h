@@ -1,0 +1,42 @@
+#pragma once
+// The desktop pieces of the program: Qt message boxes and file dialogs, WAV
+// playback and opening files with their associated program.
+#include "data/Platform.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class QSoundEffect;
+
+namespace velbrisk {
+
+class QtPrompter : public Prompter {
+public:
+    void inform(const QString& text, const QString& title = QString()) override;
+    bool ask(const QString& text, const QString& title) override;
+    QString openFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
+                         const QString& directory = QString()) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
+                         const QString& suggested = QString()) override;
+};
+
+class QtSoundPlayer : public SoundPlayer {
+public:
+    QtSoundPlayer();
+    ~QtSoundPlayer() override;
+    bool play(const QString& wavFile) override;
+
+private:
+    std::unique_ptr<QSoundEffect> m_effect;
+};
+
+class QtFileOpener : public FileOpener {
+public:
+    bool open(const QString& pathOrUrl) override;
+};
+
+// "Mdb Files (*.mdb)|*.MDB" -> "Mdb Files (*.mdb)"
+QString qtFilter(const QString& designFilter);
+
+}  // namespace velbrisk
