@@ -38,7 +38,7 @@ void TFormMain::buildLayout()
     central->setFixedSize(827, 535);
 
     auto* logo = new QLabel(central);
-    logo->setGeometry(8, 8, 160, 70);
+    logo->setGeometry(4, 8, 140, 70);
     logo->setAlignment(Qt::AlignCenter);
     const QPixmap logoPicture(m_ctx.g.resourcePath(QStringLiteral("Res/Logo.png")));
     if (!logoPicture.isNull())
@@ -47,7 +47,7 @@ void TFormMain::buildLayout()
         logo->setText(QStringLiteral("澄岳体育"));
 
     auto* group = new QGroupBox(QStringLiteral("显示与排序"), central);
-    group->setGeometry(8, 84, 160, 200);
+    group->setGeometry(4, 84, 140, 200);
     auto* gl = new QVBoxLayout(group);
     m_filter = new QComboBox(group);
     m_filter->addItems({QStringLiteral("所有房间"), QStringLiteral("空闲房间"), QStringLiteral("预订房间"),
@@ -66,7 +66,7 @@ void TFormMain::buildLayout()
     int top = 292;
     auto button = [&](const char* text) {
         auto* b = new QPushButton(QString::fromUtf8(text), central);
-        b->setGeometry(8, top, 160, 30);
+        b->setGeometry(4, top, 140, 30);
         top += 36;
         return b;
     };
@@ -87,7 +87,7 @@ void TFormMain::buildLayout()
     connect(m_loginButton, &QPushButton::clicked, this, [this] { ApplyLogin(); });
 
     m_tileArea = new QWidget(central);
-    m_tileArea->setGeometry(176, 0, 651, 535);
+    m_tileArea->setGeometry(148, 0, 679, 535);
     m_placeholder = new QLabel(m_tileArea);
     m_placeholder->setFixedSize(240, 150);
     m_placeholder->setAlignment(Qt::AlignCenter);

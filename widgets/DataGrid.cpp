@@ -89,6 +89,8 @@ int DataGrid::currentRow() const
 
 void DataGrid::setCurrentRow(int row)
 {
+    while (row >= m_model->rowCount() && m_model->canFetchMore(QModelIndex()))
+        m_model->fetchMore(QModelIndex());
     if (row < 0 || row >= m_model->rowCount())
         return;
     int col = 0;
@@ -187,7 +189,7 @@ QStringList DataGrid::visibleFooter() const
 {
     QStringList out;
     for (const GridColumn& c : visibleColumns())
-        out << (m_footer->isVisible() ? footerText(c.field) : QString());
+        out << (m_footer->isHidden() ? QString() : footerText(c.field));
     return out;
 }
 

@@ -26,12 +26,16 @@ void QueryModel::setColumns(const QList<GridColumn>& columns)
 
 void QueryModel::reload()
 {
+    m_announcing = true;
     beginResetModel();
     m_fieldIndex.clear();
     for (const GridColumn& c : m_columns)
         m_fieldIndex << (m_query && m_query->isOpen() ? m_query->fieldIndex(c.field) : -1);
     m_rows = m_query && m_query->isOpen() ? m_query->fetchedCount() : 0;
+    // Views may ask for more rows while a change is still being announced;
+    // they ask again afterwards.
     endResetModel();
+    m_announcing = false;
 }
 
 int QueryModel::rowCount(const QModelIndex& parent) const
@@ -111,16 +115,18 @@ bool QueryModel::canFetchMore(const QModelIndex& parent) const
 
 void QueryModel::fetchMore(const QModelIndex& parent)
 {
-    if (parent.isValid() || !m_query || !m_query->isOpen())
+    if (parent.isValid() || !m_query || !m_query->isOpen() || m_announcing)
         return;
     if (m_rows >= m_query->fetchedCount())
         m_query->fetchMore(kBatch);
     const int available = m_query->fetchedCount();
     if (available <= m_rows)
         return;
+    m_announcing = true;
     beginInsertRows(QModelIndex(), m_rows, available - 1);
     m_rows = available;
     endInsertRows();
+    m_announcing = false;
 }
 
 }  // namespace velbrisk

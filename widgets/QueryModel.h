@@ -52,6 +52,7 @@ private:
     QList<GridColumn> m_columns;
     QList<int> m_fieldIndex;
     int m_rows = 0;
+    bool m_announcing = false;
     ColorRule m_textColor;
     ColorRule m_background;
 };

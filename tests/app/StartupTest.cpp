@@ -1,0 +1,135 @@
+// Start-up as a person meets it: the window, the data file found or not,
+// a file that is not ours, the network address window.
+#include "app/Application.h"
+#include "app/MainForm.h"
+#include "app/NetworkForm.h"
+#include "data/Options.h"
+#include "data/ShareDM.h"
+#include "tests/support/TestData.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace velbrisk;
+using velbrisk::test::TestVenue;
+
+namespace {
+
+struct Desk {
+    ScriptedPrompter prompt;
+    RecordingSound sound;
+    RecordingOpener opener;
+    Platform platform() { return Platform{&prompt, &sound, &opener}; }
+};
+
+StartOptions at(const TestVenue& v, bool network = false)
+{
+    StartOptions o;
+    o.appDir = v.dir();
+    o.programDir = v.dir();
+    o.networkMode = network;
+    return o;
+}
+
+TEST(StartUp, OpensTheDataFileAndShowsAnEmptyBoard)
+{
+    TestVenue v(false);
+    Desk desk;
+    Application app(at(v), desk.platform());
+    EXPECT_EQ(app.formMain().windowTitle(), QStringLiteral("澄岳体育场馆管理软件 2.0"));
+    EXPECT_EQ(app.globals().IniFileName, v.dir() + QStringLiteral("Velbrisk.ini"));
+    ASSERT_TRUE(app.formMain().startUp());
+    EXPECT_TRUE(desk.prompt.messages.isEmpty()) << desk.prompt.messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(app.dataModule().connected());
+    EXPECT_TRUE(app.formMain().boardReady());
+    EXPECT_EQ(app.globals().CurrentUserName, QStringLiteral("经营主管"));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(app.formMain().countLabel(i)->text().endsWith(QStringLiteral("：0")));
+    EXPECT_FALSE(app.formMain().reportButton()->isHidden());
+}
+
+TEST(StartUp, AMissingDataFileIsNamedWithOurTelephone)
+{
+    TestVenue v(false);
+    QFile::remove(v.dataFile());
+    Desk desk;
+    Application app(at(v), desk.platform());
+    EXPECT_FALSE(app.formMain().startUp());
+    ASSERT_EQ(desk.prompt.messages.size(), 1);
+    EXPECT_TRUE(desk.prompt.messages[0].startsWith(QStringLiteral("数据库文件找不到，请联系澄岳软件有限公司")));
+    EXPECT_TRUE(desk.prompt.messages[0].contains(QStringLiteral("0571-8896-2026")));
+    EXPECT_FALSE(app.formMain().boardReady());
+    EXPECT_FALSE(QFile::exists(v.dataFile())) << "nothing is created";
+}
+
+TEST(StartUp, AFileThatIsNotOursStopsBeforeLogin)
+{
+    TestVenue v(false);
+    QFile::remove(v.dataFile());
+    const QByteArray junk = QByteArray("PK\x03\x04 not a data file").repeated(100);
+    test::writeFile(v.dataFile(), junk);
+    Desk desk;
+    Application app(at(v), desk.platform());
+    EXPECT_FALSE(app.formMain().startUp());
+    ASSERT_EQ(desk.prompt.messages.size(), 1);
+    EXPECT_TRUE(desk.prompt.messages[0].contains(QStringLiteral("数据库打开失败")));
+    EXPECT_TRUE(app.globals().CurrentUserName.isEmpty()) << "no login runs";
+    EXPECT_FALSE(app.formMain().boardReady());
+    QFile f(v.dataFile());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), junk) << "never overwritten";
+}
+
+TEST(StartUp, NetworkModeUsesTheRememberedAddressOrAsks)
+{
+    TestVenue v(false);
+    TestVenue shared(false);
+    Desk desk;
+    {
+        Application app(at(v, true), desk.platform());
+        Options(app.globals().IniFileName, v.dir()).write(opt::Address, shared.dataFile());
+        ASSERT_TRUE(app.formMain().startUp());
+        EXPECT_EQ(app.dataModule().ADOConnection1.path(), shared.dataFile());
+    }
+    // The address window refuses a path where no file is, and writes nothing.
+    Application app(at(v, true), desk.platform());
+    TFormNetwork& net = app.formNetwork();
+    Options(app.globals().IniFileName, v.dir()).write(opt::Address, QString());
+    net.addressEdit()->setText(v.dir() + QStringLiteral("nowhere.mdb"));
+    net.OkButtonClick();
+    EXPECT_EQ(desk.prompt.messages.last(), QStringLiteral("该服务器地址无效"));
+    EXPECT_EQ(Options(app.globals().IniFileName, v.dir()).read(opt::Address), QString());
+    desk.prompt.setNextFileName(shared.dataFile());
+    net.ChooseButtonClick();
+    EXPECT_EQ(net.addressEdit()->text(), shared.dataFile());
+    net.OkButtonClick();
+    EXPECT_EQ(desk.prompt.messages.last(), QStringLiteral("服务器地址设置成功"));
+    EXPECT_EQ(Options(app.globals().IniFileName, v.dir()).read(opt::Address), shared.dataFile());
+    EXPECT_TRUE(app.dataModule().connected());
+}
+
+TEST(StartUp, HomeOptionPointsAtAWritableVenueFolder)
+{
+    const StartOptions o = parseStartOptions({QStringLiteral("velbrisk"), QStringLiteral("--home"), QStringLiteral("/srv/venue")},
+                                             QStringLiteral("/usr/lib/velbrisk"));
+    EXPECT_EQ(o.appDir, QStringLiteral("/srv/venue"));
+    EXPECT_EQ(o.programDir, QStringLiteral("/usr/lib/velbrisk"));
+    EXPECT_FALSE(o.networkMode);
+    EXPECT_TRUE(parseStartOptions({QStringLiteral("velbrisk"), QStringLiteral("--network")}, QStringLiteral("/p")).networkMode);
+    EXPECT_EQ(parseStartOptions({QStringLiteral("velbrisk")}, QStringLiteral("/p")).appDir, QStringLiteral("/p"));
+}
+
+TEST(StartUp, GlobalsHoldTheCurrentMonthAndYear)
+{
+    const Globals g = makeGlobals(QStringLiteral("/v"), QString(), QDate(2024, 2, 10));
+    EXPECT_EQ(g.AppDir, QStringLiteral("/v/"));
+    EXPECT_EQ(g.MonthBegin, QDate(2024, 2, 1));
+    EXPECT_EQ(g.MonthEnd, QDate(2024, 2, 29));
+    EXPECT_EQ(g.YearBegin, QDate(2024, 1, 1));
+    EXPECT_EQ(g.YearEnd, QDate(2024, 12, 31));
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+// The shared list: a lazy model that behaves, footers, visible columns and
+// the export of what is on screen.
+#include "app/Globals.h"
+#include "data/GridExport.h"
+#include "data/Query.h"
+#include "tests/support/TestData.h"
+#include "widgets/DataGrid.h"
+#include "widgets/QueryModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+using namespace velbrisk;
+using velbrisk::test::TestVenue;
+
+namespace {
+
+void addBills(TestVenue& v, int n)
+{
+    Transaction tx(v.db());
+    for (int i = 1; i <= n; ++i)
+        v.exec(QStringLiteral("Insert Into Bill (BillSerial, BillCreateTime, BillRoomName, BillTotalCost) "
+                              "Values ('240315%1', #2024-3-15 10:%2:00#, '房%3', %4)")
+                   .arg(i, 3, 10, QLatin1Char('0'))
+                   .arg(i % 60)
+                   .arg(i)
+                   .arg(i * 1.5));
+    tx.commit();
+}
+
+const QList<GridColumn> kBillColumns = {
+    {QStringLiteral("BillSerial"), QStringLiteral("单据编号"), 90},
+    {QStringLiteral("BillRoomName"), QStringLiteral("房间名称"), 90},
+    {QStringLiteral("BillIndex"), QStringLiteral("编号"), 40, false},
+    {QStringLiteral("BillCreateTime"), QStringLiteral("结帐时间"), 120},
+    {QStringLiteral("BillTotalCost"), QStringLiteral("金额合计"), 70, true, QStringLiteral("0.00")},
+};
+
+TEST(QueryModel, PassesTheModelTesterWhileFetchingLazily)
+{
+    TestVenue v;
+    addBills(v, 1000);
+    Query q(v.db());
+    q.setSql(QStringLiteral("Select * From Bill Where BillIndex > 1 Order By BillIndex"));
+    q.open();
+    QueryModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setColumns(kBillColumns);
+    model.setQuery(&q);
+    EXPECT_LT(model.rowCount(), 10) << "nothing is read before the view asks";
+    while (model.canFetchMore(QModelIndex()))
+        model.fetchMore(QModelIndex());
+    EXPECT_EQ(model.rowCount(), 1000);
+    EXPECT_EQ(model.data(model.index(9, 4)).toString(), QStringLiteral("15.00"));
+    EXPECT_EQ(model.data(model.index(0, 3)).toString(), QStringLiteral("2024-03-15 10:01:00"));
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("房间名称"));
+}
+
+TEST(DataGrid, FootersTitlesAndCurrentRow)
+{
+    TestVenue v;
+    addBills(v, 4);
+    Query q(v.db());
+    q.setSql(QStringLiteral("Select * From Bill Where BillIndex > 1 Order By BillIndex"));
+    q.open();
+    DataGrid grid;
+    grid.setColumns(kBillColumns);
+    grid.setQuery(&q);
+    grid.reload();
+    grid.setFooterCount(QStringLiteral("BillSerial"), QStringLiteral("合计："));
+    grid.setFooterSum(QStringLiteral("BillTotalCost"));
+    EXPECT_EQ(grid.footerText(QStringLiteral("BillSerial")), QStringLiteral("合计：4"));
+    EXPECT_EQ(grid.footerText(QStringLiteral("BillTotalCost")), QStringLiteral("15.00"));
+
+    QSignalSpy titles(&grid, &DataGrid::titleClicked);
+    emit grid.view()->horizontalHeader()->sectionClicked(1);
+    ASSERT_EQ(titles.count(), 1);
+    EXPECT_EQ(titles.at(0).at(0).toString(), QStringLiteral("BillRoomName"));
+
+    grid.setCurrentRow(2);
+    ASSERT_TRUE(grid.moveQueryToCurrent());
+    EXPECT_EQ(q.str(QStringLiteral("BillSerial")), QStringLiteral("240315003"));
+    QStringList fields;
+    for (const GridColumn& c : grid.visibleColumns())
+        fields << c.field;
+    EXPECT_EQ(fields, (QStringList{QStringLiteral("BillSerial"), QStringLiteral("BillRoomName"),
+                                   QStringLiteral("BillCreateTime"), QStringLiteral("BillTotalCost")}));
+}
+
+QJsonArray readSheet(const QString& path)
+{
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral("-c"),
+             QStringLiteral("import json,sys,openpyxl\n"
+                            "ws=openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
+                            "print(json.dumps([list(r) for r in ws.iter_rows(values_only=True)],ensure_ascii=False))"),
+             path});
+    p.waitForFinished(60000);
+    return QJsonDocument::fromJson(p.readAllStandardOutput()).array();
+}
+
+TEST(GridExport, WritesTheVisibleColumnsSideBySideAndOpensTheFile)
+{
+    TestVenue v;
+    addBills(v, 3);
+    Query q(v.db());
+    q.setSql(QStringLiteral("Select * From Bill Where BillIndex > 1 Order By BillIndex"));
+    q.open();
+    DataGrid grid;
+    grid.setColumns(kBillColumns);
+    grid.setQuery(&q);
+    grid.reload();
+    grid.setFooterSum(QStringLiteral("BillTotalCost"));
+    const Globals g = makeGlobals(v.dir(), QString(), QDate::currentDate());
+    RecordingOpener opener;
+    Platform platform{&v.prompt, nullptr, &opener};
+    const QString path = ExportGridToExcel(grid, g, platform);
+    ASSERT_FALSE(path.isEmpty());
+    EXPECT_TRUE(path.startsWith(v.dir() + QStringLiteral("导出/")));
+    EXPECT_EQ(opener.opened, QStringList{path});
+    const QJsonArray rows = readSheet(path);
+    ASSERT_EQ(rows.size(), 7);
+    EXPECT_EQ(rows[2].toArray().size(), 4) << "the hidden column is left out, no gap";
+    EXPECT_EQ(rows[2].toArray()[2].toString(), QStringLiteral("结帐时间"));
+    EXPECT_EQ(rows[3].toArray()[1].toString(), QStringLiteral("房1"));
+    EXPECT_EQ(rows[3].toArray()[2].toString(), QStringLiteral("2024.03.15 10.01.00"));
+    EXPECT_EQ(rows[5].toArray()[3].toDouble(), 4.5);
+    EXPECT_EQ(rows[6].toArray()[3].toDouble(), 9.0) << "the footer line";
+
+    // A list that is not open exports nothing, silently.
+    q.close();
+    EXPECT_TRUE(ExportGridToExcel(grid, g, platform).isEmpty());
+    EXPECT_TRUE(v.prompt.messages.isEmpty());
+}
+
+}  // namespace
