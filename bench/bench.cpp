@@ -1,1 +1,259 @@
-int main() { return 0; }
+// Benchmarks of the data layer on a venue with years of data. Reports each
+// measure as a ratio against the same work done directly on the engine.
+//   cmake --build build --target bench && build/bench [data-file]
+#include "data/Database.h"
+#include "data/JetSql.h"
+#include "data/Query.h"
+#include "data/Schema.h"
+#include "widgets/QueryModel.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <vector>
+
+using namespace velbrisk;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int kRooms = 1000;
+constexpr int kBills = 300000;
+constexpr int kMoney = 1000000;
+constexpr int kCosts = 1000000;
+const QDate kFirstDay(2024, 1, 1);
+constexpr int kDays = 1096;  // three years
+
+double medianMs(int reps, const std::function<void()>& fn)
+{
+    std::vector<double> t;
+    for (int i = 0; i < reps; ++i) {
+        const auto a = Clock::now();
+        fn();
+        t.push_back(std::chrono::duration<double, std::milli>(Clock::now() - a).count());
+    }
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+
+QString day(int i) { return kFirstDay.addDays(i % kDays).toString(QStringLiteral("yyyy-MM-dd")); }
+
+void build(const QString& path)
+{
+    std::printf("building %s (1,000 rooms, 300,000 bills, 1,000,000 money records, 1,000,000 consumption entries)...\n",
+                qPrintable(path));
+    Connection c;
+    c.create(path);
+    createSchema(c);
+    std::mt19937 rng(7);
+    c.begin();
+    {
+        Statement st = c.prepareEngine(QStringLiteral(
+            "INSERT INTO Room (RoomName, RoomType, RoomPrice, RoomState, RoomOtherCost) VALUES (?, ?, ?, ?, 0)"));
+        const char* states[] = {"空闲", "预订", "占用", "超时"};
+        for (int i = 0; i < kRooms; ++i) {
+            st.reset();
+            st.bind(1, QStringLiteral("场地%1").arg(i + 1, 4, 10, QLatin1Char('0')));
+            st.bind(2, i % 3 ? QStringLiteral("计时收费") : QStringLiteral("计次收费"));
+            st.bind(3, 20.0 + i % 50);
+            st.bind(4, QString::fromUtf8(states[rng() % 4]));
+            st.step();
+        }
+    }
+    {
+        Statement st = c.prepareEngine(QStringLiteral(
+            "INSERT INTO Bill (BillSerial, BillCreateTime, BillBeginTime, BillEndTime, BillRoomName, BillRoomUser, "
+            "BillRoomPrice, BillRoomType, BillRoomCost, BillOtherCost, BillTotalCost, BillRemark) "
+            "VALUES (?, ?, ?, ?, ?, '顾客', 30, '计时收费', ?, ?, ?, '')"));
+        for (int i = 0; i < kBills; ++i) {
+            const QDate d = kFirstDay.addDays(i * kDays / kBills);
+            const int seq = i % (kBills / kDays) + 1;
+            st.reset();
+            st.bind(1, QString(d.toString(QStringLiteral("yyMMdd")) + QString::number(seq).rightJustified(3, QLatin1Char('0'))));
+            const QString t = d.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 1%1:00:00").arg(i % 10);
+            st.bind(2, t);
+            st.bind(3, t);
+            st.bind(4, t);
+            st.bind(5, QStringLiteral("场地%1").arg(i % kRooms + 1, 4, 10, QLatin1Char('0')));
+            st.bind(6, 60.0);
+            st.bind(7, 12.5);
+            st.bind(8, 72.5);
+            st.step();
+        }
+    }
+    {
+        Statement st = c.prepareEngine(QStringLiteral(
+            "INSERT INTO MoneyTable (MoneyKind, MoneyGetPay, MoneySerial, MoneyAccount, MoneyUser, MoneyRecordTime, "
+            "MoneyCreateTime, MoneyIn, MoneyOut, MoneySum, MoneyReason, MoneyMan, MoneyType, MoneyToken, MoneyRemark, "
+            "MoneyPower) VALUES (?, 0, ?, ?, '消费顾客', ?, ?, ?, ?, ?, '销售收入', '', '现金', '收据', '', '')"));
+        for (int i = 0; i < kMoney; ++i) {
+            const bool in = i % 4 != 0;
+            const QDate d = kFirstDay.addDays(qint64(i) * kDays / kMoney);
+            const double amount = double(rng() % 100000) / 100.0;
+            st.reset();
+            st.bind(1, in ? QStringLiteral("财务收入") : QStringLiteral("财务支出"));
+            st.bind(2, QString((in ? QStringLiteral("SR") : QStringLiteral("ZC")) + d.toString(QStringLiteral("yyMMdd"))
+                               + QString::number(i % 900 + 1).rightJustified(2, QLatin1Char('0'))));
+            st.bind(3, 2 + i % 10);
+            st.bind(4, d);
+            st.bind(5, d);
+            st.bind(6, in ? amount : 0.0);
+            st.bind(7, in ? 0.0 : amount);
+            st.bind(8, in ? amount : -amount);
+            st.step();
+        }
+        for (int a = 4; a <= 11; ++a)
+            c.execEngine(QStringLiteral("INSERT INTO Account (AccountIndex, AccountName, AccountBase, AccountType, AccountPower) "
+                                        "VALUES (%1, '帐户%1', 1000, %2, '')").arg(a).arg(a % 2 + 1));
+    }
+    {
+        Statement st = c.prepareEngine(QStringLiteral(
+            "INSERT INTO Cost (CostRoom, CostReason, CostMoney, CostRemark, CostBill) VALUES (?, '矿泉水', 3, '', ?)"));
+        for (int i = 0; i < kCosts; ++i) {
+            st.reset();
+            st.bind(1, QStringLiteral("场地%1").arg(i % kRooms + 1, 4, 10, QLatin1Char('0')));
+            st.bind(2, i % 50 == 0 ? 0 : 2 + i % kBills);
+            st.step();
+        }
+    }
+    c.commit();
+    c.execEngine(QStringLiteral("ANALYZE"));
+}
+
+// Steps every row of engine SQL, reading each column as the layer would.
+int engineRows(Connection& c, const QString& sql, int limit = -1)
+{
+    Statement st = c.prepareEngine(sql);
+    int n = 0;
+    while ((limit < 0 || n < limit) && st.step()) {
+        for (int i = 0; i < st.columnCount(); ++i)
+            st.column(i);
+        ++n;
+    }
+    return n;
+}
+
+int layerRows(Connection& c, const QString& jet)
+{
+    Query q(c);
+    q.setSql(jet);
+    q.open();
+    q.fetchAll();
+    return q.fetchedCount();
+}
+
+void row(const char* what, double layer, double engine)
+{
+    std::printf("| %-46s | %9.3f ms | %9.3f ms | %5.2f |\n", what, layer, engine, engine > 0 ? layer / engine : 0.0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                  : QApplication::applicationDirPath() + QStringLiteral("/bench-venue.mdb");
+    if (!QFileInfo::exists(path))
+        build(path);
+    Connection c;
+    c.open(path);
+
+    const QString d = day(500);
+    const QString ledger = QStringLiteral(
+        "Select * From Account,MoneyTable Where (AccountIndex = MoneyAccount) And (MoneyCreateTime = #%1#) "
+        "And (AccountType = 1) Order By MoneyIndex").arg(d);
+    const QString balance = QStringLiteral(
+        "Select Round(Sum(MoneySum),2) As LastDateSum From Account,MoneyTable Where (AccountIndex = MoneyAccount) "
+        "And (MoneyCreateTime < #%1#) And (AccountType = 1)").arg(d);
+    const QDate m1 = kFirstDay.addDays(500);
+    const QDate mBegin(m1.year(), m1.month(), 1);
+    const QString bills = QStringLiteral(
+        "Select * From Bill Where (BillIndex > 1) And (BillCreateTime Between #%1# And #%2 23:59:59#) Order By BillIndex")
+        .arg(mBegin.toString(Qt::ISODate), mBegin.addMonths(1).addDays(-1).toString(Qt::ISODate));
+    const QString wholeMoney = QStringLiteral("Select * From MoneyTable");
+
+    std::printf("\n| measure | through our layer | directly on the engine | ratio |\n|---|---|---|---|\n");
+
+    // 1. Translation: translating + preparing vs preparing the engine text.
+    const QString ledgerEngine = translateJet(ledger);
+    const double tLayer = medianMs(2000, [&] { Statement s = c.prepareEngine(translateJet(ledger)); });
+    const double tEngine = medianMs(2000, [&] { Statement s = c.prepareEngine(ledgerEngine); });
+    row("translate + prepare a day ledger query", tLayer, tEngine);
+
+    // 2. Opening the whole money table to insert one row.
+    c.begin();
+    int n = 0;
+    const double insLayer = medianMs(200, [&] {
+        Query q(c);
+        q.setSql(wholeMoney);
+        q.open();
+        q.insert();
+        q.setValue(QStringLiteral("MoneyKind"), QStringLiteral("财务收入"));
+        q.setValue(QStringLiteral("MoneyAccount"), 2);
+        q.setValue(QStringLiteral("MoneyCreateTime"), QDate(2026, 1, 5));
+        q.setValue(QStringLiteral("MoneySum"), 12.5);
+        q.setValue(QStringLiteral("MoneyRemark"), QStringLiteral("对应单据：260105%1").arg(++n));
+        q.post();
+    });
+    const double insEngine = medianMs(200, [&] {
+        Statement st = c.prepareEngine(QStringLiteral(
+            "INSERT INTO MoneyTable (MoneyKind, MoneyAccount, MoneyCreateTime, MoneySum, MoneyRemark) VALUES (?, ?, ?, ?, ?)"));
+        st.bind(1, QStringLiteral("财务收入"));
+        st.bind(2, 2);
+        st.bind(3, QDate(2026, 1, 5));
+        st.bind(4, 12.5);
+        st.bind(5, QStringLiteral("对应单据：260105%1").arg(++n));
+        st.step();
+    });
+    c.rollback();
+    row("open \"Select * From MoneyTable\", insert one row", insLayer, insEngine);
+
+    // 3. A day ledger of the bank book and the balance before the day.
+    int rows = 0;
+    const double dLayer = medianMs(50, [&] { rows = layerRows(c, ledger); });
+    const double dEngine = medianMs(50, [&] { engineRows(c, ledgerEngine); });
+    row(qPrintable(QStringLiteral("day ledger (%1 records)").arg(rows)), dLayer, dEngine);
+    const QString balanceEngine = translateJet(balance);
+    const double bLayer = medianMs(10, [&] { layerRows(c, balance); });
+    const double bEngine = medianMs(10, [&] { engineRows(c, balanceEngine); });
+    row("balance before the day (sum of ~500,000 records)", bLayer, bEngine);
+
+    // 4. A month's bills.
+    const QString billsEngine = translateJet(bills);
+    const double mLayer = medianMs(20, [&] { rows = layerRows(c, bills); });
+    const double mEngine = medianMs(20, [&] { engineRows(c, billsEngine); });
+    row(qPrintable(QStringLiteral("a month's bill list (%1 bills)").arg(rows)), mLayer, mEngine);
+
+    // 5. A lazy grid's first screen over the whole money table.
+    const QList<GridColumn> cols = {{QStringLiteral("MoneySerial"), QStringLiteral("编号")},
+                                    {QStringLiteral("MoneyCreateTime"), QStringLiteral("日期")},
+                                    {QStringLiteral("MoneySum"), QStringLiteral("金额"), 60, true, QStringLiteral("0.00")}};
+    int gridRows = 0;
+    const double gLayer = medianMs(50, [&] {
+        Query q(c);
+        q.setSql(QStringLiteral("Select * From MoneyTable Order By MoneyIndex"));
+        q.open();
+        QueryModel model;
+        model.setColumns(cols);
+        model.setQuery(&q);
+        model.fetchMore(QModelIndex());
+        for (int r = 0; r < 40; ++r)
+            for (int col = 0; col < cols.size(); ++col)
+                model.data(model.index(r, col));
+        gridRows = q.fetchedCount();
+    });
+    // The engine reads as many rows as the grid fetched for its first screen.
+    const double gEngine = medianMs(50, [&] {
+        engineRows(c, QStringLiteral("SELECT * FROM MoneyTable ORDER BY MoneyIndex"), gridRows);
+    });
+    row(qPrintable(QStringLiteral("grid's first screen over 1,000,000 records (%1 rows read)").arg(gridRows)), gLayer, gEngine);
+    std::printf("\n");
+    return 0;
+}
