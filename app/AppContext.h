@@ -8,14 +8,23 @@
 namespace velbrisk {
 
 class TShareDataModule;
+class ReportPresenter;
 
 struct AppContext {
     Globals& g;
     TShareDataModule& dm;
     Platform platform;
+    ReportPresenter* reports = nullptr;  // where prepared reports are shown
 
-    Options options() const { return Options(g.IniFileName, g.AppDir); }
+    // The configuration; the default ring file is the program's own sound.
+    Options options() const;
     Prompter& prompt() const { return *platform.prompt; }
 };
+
+inline Options AppContext::options() const
+{
+    const QString ring = g.resourcePath(QStringLiteral("ShortRing.wav"));
+    return Options(g.IniFileName, ring.left(ring.size() - QStringLiteral("ShortRing.wav").size()));
+}
 
 }  // namespace velbrisk

@@ -2,7 +2,11 @@
 
 #include "app/MainForm.h"
 #include "app/NetworkForm.h"
+#include "bookings/CostForm.h"
 #include "data/ProgressForm.h"
+#include "report/PreviewForm.h"
+#include "rooms/RoomForm.h"
+#include "rooms/RoomForm2.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -28,22 +32,32 @@ StartOptions parseStartOptions(const QStringList& arguments, const QString& prog
     return o;
 }
 
-Application::Application(const StartOptions& options, Platform platform)
-    : m_dm(platform.prompt), m_ctx{m_g, m_dm, platform}
+Application::Application(const StartOptions& options, Platform platform, ReportPresenter* reports)
+    : m_preview(reports ? nullptr : std::make_unique<PreviewPresenter>()), m_dm(platform.prompt),
+      m_ctx{m_g, m_dm, platform, reports ? reports : m_preview.get()}
 {
     m_g.NetworkMode = options.networkMode;
     // The main window first: it fixes the shared values. No window touches
     // the data file until the main window is shown.
     m_formMain = std::make_unique<TFormMain>(m_ctx, options.appDir, options.programDir);
-    m_formNetwork = std::make_unique<TFormNetwork>(m_ctx, m_formMain.get());
-    m_formProgress = std::make_unique<TFormProgress>(m_formMain.get());
+    QWidget* main = m_formMain.get();
+    m_formNetwork = std::make_unique<TFormNetwork>(m_ctx, main);
+    m_formRoom = std::make_unique<TFormRoom>(m_ctx, main);
+    m_formRoom2 = std::make_unique<TFormRoom2>(m_ctx, main);
+    m_formCost = std::make_unique<TFormCost>(m_ctx, main);
+    m_formProgress = std::make_unique<TFormProgress>(main);
     m_formMain->setNetworkForm(m_formNetwork.get());
+    m_formMain->setRoomForms(m_formRoom.get(), m_formRoom2.get());
+    m_formRoom->setForms(m_formCost.get(), m_formRoom2.get());
 }
 
 Application::~Application()
 {
-    // Child windows go with the main window; release them first.
+    // The other windows are children of the main window and go with it.
     m_formProgress.release();
+    m_formCost.release();
+    m_formRoom2.release();
+    m_formRoom.release();
     m_formNetwork.release();
 }
 

@@ -8,9 +8,13 @@
 
 namespace velbrisk {
 
+class ReportPresenter;
+class TFormCost;
 class TFormMain;
 class TFormNetwork;
 class TFormProgress;
+class TFormRoom;
+class TFormRoom2;
 
 struct StartOptions {
     QString appDir;      // the venue folder
@@ -23,22 +27,30 @@ StartOptions parseStartOptions(const QStringList& arguments, const QString& prog
 
 class Application {
 public:
-    Application(const StartOptions& options, Platform platform);
+    // `reports` shows prepared reports; the preview window when null.
+    Application(const StartOptions& options, Platform platform, ReportPresenter* reports = nullptr);
     ~Application();
 
     TFormMain& formMain() const { return *m_formMain; }
     TFormNetwork& formNetwork() const { return *m_formNetwork; }
     TFormProgress& formProgress() const { return *m_formProgress; }
+    TFormRoom& formRoom() const { return *m_formRoom; }
+    TFormRoom2& formRoom2() const { return *m_formRoom2; }
+    TFormCost& formCost() const { return *m_formCost; }
     TShareDataModule& dataModule() { return m_dm; }
     Globals& globals() { return m_g; }
     AppContext& context() { return m_ctx; }
 
 private:
+    std::unique_ptr<ReportPresenter> m_preview;
     Globals m_g;
     TShareDataModule m_dm;
     AppContext m_ctx;
     std::unique_ptr<TFormMain> m_formMain;
     std::unique_ptr<TFormNetwork> m_formNetwork;
+    std::unique_ptr<TFormRoom> m_formRoom;
+    std::unique_ptr<TFormRoom2> m_formRoom2;
+    std::unique_ptr<TFormCost> m_formCost;
     std::unique_ptr<TFormProgress> m_formProgress;
 };
 

@@ -3,23 +3,22 @@
 #include "app/AppContext.h"
 #include "app/NetworkForm.h"
 #include "app/Startup.h"
-#include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "rooms/Countdown.h"
+#include "rooms/RoomForm.h"
+#include "rooms/RoomForm2.h"
+#include "rooms/RoomTile.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace velbrisk {
-
-namespace {
-const char* const kStates[] = {"空闲", "预订", "占用", "超时"};
-}
 
 TFormMain::TFormMain(AppContext& ctx, const QString& appDir, const QString& programDir, QWidget* parent)
     : QMainWindow(parent), m_ctx(ctx)
@@ -29,14 +28,24 @@ TFormMain::TFormMain(AppContext& ctx, const QString& appDir, const QString& prog
     ctx.g.NetworkMode = network;
     setWindowTitle(QStringLiteral("澄岳体育场馆管理软件 2.0"));
     buildLayout();
+    m_timer.setInterval(1000);
+    connect(&m_timer, &QTimer::timeout, this, [this] { Tick(QDateTime::currentDateTime()); });
+    m_timer.start();
+}
+
+TFormMain::~TFormMain() = default;
+
+QString TFormMain::resourceDir() const
+{
+    // Pictures come from the venue folder when it has them, else from the program's.
+    const QString probe = m_ctx.g.resourcePath(QStringLiteral("Res/White64.jpg"));
+    return probe.left(probe.size() - QStringLiteral("Res/White64.jpg").size());
 }
 
 void TFormMain::buildLayout()
 {
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    central->setFixedSize(827, 535);
-
     auto* logo = new QLabel(central);
     logo->setGeometry(4, 8, 140, 70);
     logo->setAlignment(Qt::AlignCenter);
@@ -45,6 +54,9 @@ void TFormMain::buildLayout()
         logo->setPixmap(logoPicture.scaled(logo->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     else
         logo->setText(QStringLiteral("澄岳体育"));
+    logo->setCursor(Qt::PointingHandCursor);
+    logo->installEventFilter(this);
+    logo->setObjectName(QStringLiteral("Logo"));
 
     auto* group = new QGroupBox(QStringLiteral("显示与排序"), central);
     group->setGeometry(4, 84, 140, 200);
@@ -62,6 +74,8 @@ void TFormMain::buildLayout()
         m_counts[i] = new QLabel(QString::fromUtf8(captions[i]) + QStringLiteral("0"), group);
         gl->addWidget(m_counts[i]);
     }
+    connect(m_filter, &QComboBox::currentIndexChanged, this, [this] { RefreshBoard(); });
+    connect(m_sort, &QComboBox::currentIndexChanged, this, [this] { RefreshBoard(); });
 
     int top = 292;
     auto button = [&](const char* text) {
@@ -76,18 +90,13 @@ void TFormMain::buildLayout()
     m_settingButton = button("参数设置");
     auto* home = button("访问主页");
     auto* chat = button("技术支持");
-    home->setObjectName(QStringLiteral("HomePageButton"));
-    chat->setObjectName(QStringLiteral("OnlineChatButton"));
-    connect(home, &QPushButton::clicked, this, [this] {
-        m_ctx.platform.opener->open(m_ctx.g.resourcePath(QStringLiteral("Help.html")));
-    });
-    connect(chat, &QPushButton::clicked, this, [this] {
-        m_ctx.platform.opener->open(m_ctx.g.resourcePath(QStringLiteral("Help.html")));
-    });
+    connect(home, &QPushButton::clicked, this, [this] { m_ctx.platform.opener->open(m_ctx.g.resourcePath(QStringLiteral("Help.html"))); });
+    connect(chat, &QPushButton::clicked, this, [this] { m_ctx.platform.opener->open(m_ctx.g.resourcePath(QStringLiteral("Help.html"))); });
     connect(m_loginButton, &QPushButton::clicked, this, [this] { ApplyLogin(); });
 
     m_tileArea = new QWidget(central);
-    m_tileArea->setGeometry(148, 0, 679, 535);
+    m_tileArea->setMouseTracking(true);
+    m_tileArea->installEventFilter(this);
     m_placeholder = new QLabel(m_tileArea);
     m_placeholder->setFixedSize(240, 150);
     m_placeholder->setAlignment(Qt::AlignCenter);
@@ -96,17 +105,153 @@ void TFormMain::buildLayout()
         m_placeholder->setPixmap(empty);
     else
         m_placeholder->setText(QStringLiteral("没有符合条件的房间"));
+    m_placeholder->hide();
     m_priorPage = new QPushButton(QStringLiteral("上一页"), m_tileArea);
     m_newRoom = new QPushButton(QStringLiteral("新增房间"), m_tileArea);
     m_nextPage = new QPushButton(QStringLiteral("下一页"), m_tileArea);
-    const int buttonTop = 494;
-    m_priorPage->setGeometry(16, buttonTop, 75, 25);
-    m_newRoom->setGeometry(304, buttonTop, 75, 25);
-    m_nextPage->setGeometry(592, buttonTop, 75, 25);
-    m_placeholder->move(304 - 79, buttonTop - 157);
     m_priorPage->setEnabled(false);
     m_nextPage->setEnabled(false);
-    setFixedSize(sizeHint());
+    connect(m_priorPage, &QPushButton::clicked, this, &TFormMain::PriorPage);
+    connect(m_nextPage, &QPushButton::clicked, this, &TFormMain::NextPage);
+    connect(m_newRoom, &QPushButton::clicked, this, &TFormMain::NewRoomClick);
+    for (int i = 0; i < kTileCount; ++i) {
+        auto* t = new RoomTile(i, m_tileArea);
+        m_tiles[i] = t;
+        connect(t, &RoomTile::hovered, this, &TFormMain::HighlightTile);
+        connect(t, &RoomTile::barHovered, this, [this](int slot) { m_tiles[slot]->setHighlighted(false); });
+        connect(t, &RoomTile::clicked, this, &TFormMain::OpenRoom);
+    }
+    // Design size of the small layout; maximising gives the large one.
+    resize(827, 535);
+    m_tileArea->setGeometry(148, 0, 700, 740);
+}
+
+void TFormMain::ArrangeTiles(bool large)
+{
+    m_largeBoard = large;
+    int buttonTop = 0, newLeft = 0;
+    for (int i = 0; i < kTileCount; ++i) {
+        if (large)
+            m_tiles[i]->move((i % 4) * 216 + 16, (i / 4) * 72 + 16);
+        else
+            m_tiles[i]->move((i % 3) * 224 + 16, (i / 3) * 80 + 16);
+        if (!large && i >= 18)
+            m_tiles[i]->hide();
+    }
+    if (large) {
+        buttonTop = 672;
+        newLeft = 404;
+        m_priorPage->setGeometry(16, buttonTop, 75, 25);
+        m_nextPage->setGeometry(792, buttonTop, 75, 25);
+    } else {
+        buttonTop = 494;
+        newLeft = 304;
+        m_priorPage->setGeometry(16, buttonTop, 75, 25);
+        m_nextPage->setGeometry(592, buttonTop, 75, 25);
+    }
+    m_newRoom->setGeometry(newLeft, buttonTop, 75, 25);
+    m_placeholder->move(newLeft - 79, buttonTop - 157);
+    m_tileArea->resize(large ? 880 : 700, buttonTop + 40);
+    RefreshBoard();
+}
+
+void TFormMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!m_boardReady || m_boardClosing)
+        return;
+    const bool large = height() > 600;
+    if (large != m_largeBoard)
+        ArrangeTiles(large);
+}
+
+void TFormMain::RefreshBoard()
+{
+    if (!m_ctx.dm.connected())
+        return;
+    const int pageSize = m_largeBoard ? 36 : 18;
+    m_priorPage->setEnabled(false);
+    m_nextPage->setEnabled(false);
+    const BoardPage page = refreshBoard(m_ctx.dm.ADOQueryTemp, m_slots, m_filter->currentText(), m_sort->currentText(),
+                                        m_roomPage, pageSize);
+    if (!page.ok)
+        return;
+    m_placeholder->setVisible(page.empty);
+    m_priorPage->setEnabled(page.priorEnabled);
+    m_nextPage->setEnabled(page.nextEnabled);
+    for (int i = pageSize; i < kTileCount; ++i)
+        m_slots[i].visible = false;
+    showTiles();
+    if (page.counts) {
+        const BoardCounts& c = *page.counts;
+        m_counts[0]->setText(QStringLiteral("空闲：") + QString::number(c.free));
+        m_counts[1]->setText(QStringLiteral("预订：") + QString::number(c.booked));
+        m_counts[2]->setText(QStringLiteral("占用：") + QString::number(c.occupied));
+        m_counts[3]->setText(QStringLiteral("超时：") + QString::number(c.overtime));
+        m_counts[4]->setText(QStringLiteral("合计：") + QString::number(c.total));
+    }
+}
+
+void TFormMain::showTiles()
+{
+    const QString dir = resourceDir();
+    for (int i = 0; i < kTileCount; ++i)
+        m_tiles[i]->show(m_slots[i], dir);
+}
+
+void TFormMain::NextPage()
+{
+    ++m_roomPage;
+    RefreshBoard();
+}
+
+void TFormMain::PriorPage()
+{
+    if (m_roomPage > 0)
+        --m_roomPage;
+    RefreshBoard();
+}
+
+void TFormMain::HighlightTile(int slot)
+{
+    for (int i = 0; i < kTileCount; ++i)
+        m_tiles[i]->setHighlighted(i == slot);
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_tileArea && event->type() == QEvent::Enter)
+        HighlightTile(-1);
+    if (watched->objectName() == QLatin1String("Logo") && event->type() == QEvent::MouseButtonRelease)
+        m_ctx.platform.opener->open(m_ctx.g.resourcePath(QStringLiteral("Help.html")));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormMain::OpenRoom(int slot)
+{
+    if (!m_formRoom || slot < 0 || slot >= kTileCount || !m_slots[slot].visible)
+        return;
+    m_formRoom->OpenRoomIndex = m_slots[slot].roomIndex;
+    const int result = m_formRoom->exec();
+    if (result == QDialog::Accepted || m_formRoom->Changed)
+        RefreshBoard();
+}
+
+void TFormMain::NewRoomClick()
+{
+    if (!m_formRoom2)
+        return;
+    m_formRoom2->Mode = QStringLiteral("新增");
+    if (m_formRoom2->exec() == QDialog::Accepted)
+        RefreshBoard();
+}
+
+void TFormMain::Tick(const QDateTime& now)
+{
+    if (!m_boardReady || !m_countdown)
+        return;
+    m_countdown->tick(m_slots, now);
+    showTiles();
 }
 
 void TFormMain::showEvent(QShowEvent* event)
@@ -125,6 +270,7 @@ void TFormMain::showEvent(QShowEvent* event)
 void TFormMain::closeEvent(QCloseEvent* event)
 {
     m_boardClosing = true;
+    m_timer.stop();
     QMainWindow::closeEvent(event);
 }
 
@@ -148,7 +294,8 @@ bool TFormMain::startUp()
     }
     if (!ApplyLogin())
         return false;
-    RefreshCounts();
+    m_countdown = std::make_unique<Countdown>(m_ctx.dm.ADOConnection1, m_ctx.options(), m_ctx.platform.sound);
+    ArrangeTiles(false);
     m_boardReady = true;
     return true;
 }
@@ -163,22 +310,6 @@ bool TFormMain::ApplyLogin()
     m_accountButton->setVisible(rights.contains(QStringLiteral("财务管理")));
     m_settingButton->setVisible(rights.contains(QStringLiteral("参数设置")));
     return true;
-}
-
-void TFormMain::RefreshCounts()
-{
-    Query& q = m_ctx.dm.ADOQueryTemp;
-    for (int i = 0; i < 4; ++i) {
-        const QString word = QString::fromUtf8(kStates[i]);
-        if (!OpenQuery(q, QStringLiteral("Select * From Room Where (RoomIndex > 1) And (RoomState = '") + word + QStringLiteral("')"),
-                       QStringLiteral("数据库打开失败")))
-            return;
-        m_counts[i]->setText(word + QStringLiteral("：") + QString::number(q.recordCount()));
-    }
-    if (!OpenQuery(q, QStringLiteral("Select * From Room Where (RoomIndex > 1)"), QStringLiteral("数据库打开失败")))
-        return;
-    m_counts[4]->setText(QStringLiteral("合计：") + QString::number(q.recordCount()));
-    q.close();
 }
 
 }  // namespace velbrisk

@@ -465,12 +465,26 @@ qint64 Connection::lastInsertId() const { return sqlite3_last_insert_rowid(m_db)
 
 int Connection::changes() const { return sqlite3_changes(m_db); }
 
+void Connection::execControl(const QString& sql)
+{
+    if (!m_db)
+        throw DbError(QStringLiteral("数据库尚未打开"));
+    char* msg = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_exec(m_db, utf8.constData(), nullptr, nullptr, &msg);
+    if (rc != SQLITE_OK) {
+        const QString err = engineErrorText(m_db, rc);
+        sqlite3_free(msg);
+        throw DbError(kindOf(rc), err);
+    }
+}
+
 void Connection::begin()
 {
     if (m_depth == 0)
-        execEngine(QStringLiteral("BEGIN IMMEDIATE"));
+        execControl(QStringLiteral("BEGIN IMMEDIATE"));
     else
-        execEngine(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+        execControl(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
     ++m_depth;
 }
 
@@ -481,9 +495,9 @@ void Connection::commit()
     --m_depth;
     try {
         if (m_depth == 0)
-            execEngine(QStringLiteral("COMMIT"));
+            execControl(QStringLiteral("COMMIT"));
         else
-            execEngine(QStringLiteral("RELEASE sp%1").arg(m_depth));
+            execControl(QStringLiteral("RELEASE sp%1").arg(m_depth));
     } catch (...) {
         ++m_depth;
         throw;

@@ -108,8 +108,8 @@ public:
     void rollback();
     int transactionDepth() const { return m_depth; }
 
-    // Test seam: called before every write the layer sends; may throw DbError
-    // to simulate a failing disk at a chosen write.
+    // Test seam: called before every data write the layer sends (not for
+    // transaction control); may throw DbError to simulate a failing disk.
     using WriteHook = std::function<void(const QString& engineSql)>;
     void setWriteHook(WriteHook hook) { m_writeHook = std::move(hook); }
     void beforeWrite(const QString& engineSql) const
@@ -120,6 +120,7 @@ public:
 
 private:
     void registerFunctions();
+    void execControl(const QString& sql);  // transaction control, never hooked
     sqlite3* m_db = nullptr;
     QString m_path;
     Reporter* m_reporter = nullptr;

@@ -135,8 +135,9 @@ std::vector<Token> tokenize(const QString& s)
             out.push_back({Tok::Semicolon, QStringLiteral(";")});
             ++i;
         } else if (c == QLatin1Char('&')) {
-            out.push_back({Tok::Other, QStringLiteral("||")});
-            ++i;
+            // Jet's text concatenation turns numbers and Null into text its
+            // own way; no engine operator does the same.
+            throw JetSyntaxError(QStringLiteral("不支持的SQL写法：&"));
         } else if (c == QLatin1Char('?')) {
             throw JetSyntaxError(QStringLiteral("SQL语句中不能含有参数占位符“?”"));
         } else if (c == QLatin1Char('-') && i + 1 < n && s[i + 1] == QLatin1Char('-')) {

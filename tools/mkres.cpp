@@ -109,9 +109,10 @@ int main(int argc, char** argv)
     } states[] = {{"White", QColor(236, 236, 236), "空"}, {"Green", QColor(46, 160, 67), "用"},
                   {"Red", QColor(214, 48, 49), "超"},     {"Blue", QColor(41, 121, 219), "订"}};
     for (const State& s : states)
-        for (int size : {16, 32, 64})
-            stateTile(size, s.color, size >= 32 ? QString::fromUtf8(s.glyph) : QString())
+        for (int size : {64, 80})
+            stateTile(size, s.color, QString::fromUtf8(s.glyph))
                 .save(dir + QString::fromLatin1(s.name) + QString::number(size) + QStringLiteral(".jpg"), "JPG", 92);
+    stateTile(64, QColor(245, 150, 20), QStringLiteral("铃")).save(dir + QStringLiteral("Ring64.jpg"), "JPG", 92);
     logo().save(dir + QStringLiteral("Logo.png"));
     noRoom().save(dir + QStringLiteral("NoRoom.png"));
     return 0;

@@ -97,8 +97,9 @@ TEST(Transactions, AFailureInsideRollsEverythingBack)
             throw DbError(QStringLiteral("磁盘写入失败"));
     });
     try {
-        Transaction tx(v.db());  // BEGIN is write 1
+        Transaction tx(v.db());
         v.exec(QStringLiteral("Insert Into Room (RoomName) Values ('A')"));
+        v.exec(QStringLiteral("Insert Into Room (RoomName) Values ('B')"));
         Query q(v.db());
         q.setSql(QStringLiteral("Select * From Bill"));
         q.open();

@@ -62,6 +62,24 @@ QString TestVenue::scalar(const QString& jetSql)
     }
 }
 
+QString TestVenue::row(const QString& jetSql)
+{
+    Query q(m_db);
+    q.setSql(jetSql);
+    try {
+        q.open();
+        if (q.eof())
+            return QString();
+        QStringList cols;
+        for (int i = 0; i < q.fieldCount(); ++i)
+            cols << q.str(q.fieldName(i));
+        return cols.join(QLatin1Char('/'));
+    } catch (const Failure& e) {
+        ADD_FAILURE() << "query failed: " << jetSql.toStdString() << ": " << e.message().toStdString();
+        return QString();
+    }
+}
+
 void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);

@@ -31,6 +31,8 @@ public:
     int exec(const QString& jetSql);
     // The first column of the first row of a Jet query, as text.
     QString scalar(const QString& jetSql);
+    // Every column of the first row, joined by '/'.
+    QString row(const QString& jetSql);
 
     ScriptedPrompter prompt;
 

@@ -1,0 +1,34 @@
+#pragma once
+// The booking tab of the room window: every booking of the room.
+#include "data/Query.h"
+
+#include <QWidget>
+
+namespace velbrisk {
+
+struct AppContext;
+class DataGrid;
+
+class BookTab : public QWidget {
+    Q_OBJECT
+public:
+    BookTab(AppContext& ctx, QWidget* parent = nullptr);
+
+    void load(const QString& roomName);
+    // Whether the list is open and holds a booking.
+    bool hasBookings();
+
+    DataGrid* grid() const { return m_grid; }
+    Query& query() { return m_query; }
+
+signals:
+    void bookingsChanged();
+
+protected:
+    AppContext& m_ctx;
+    Query m_query;
+    DataGrid* m_grid;
+    QString m_room;
+};
+
+}  // namespace velbrisk

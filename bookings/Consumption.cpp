@@ -1,0 +1,96 @@
+#include "bookings/Consumption.h"
+
+#include "data/JetSql.h"
+#include "data/PublicFunction.h"
+#include "data/Query.h"
+
+namespace velbrisk {
+
+QString openConsumptionSql(const QString& roomName)
+{
+    return QStringLiteral("Select * From Cost Where (CostBill = 0) And (CostRoom = ") + quoted(roomName)
+           + QStringLiteral(")");
+}
+
+double openConsumptionTotal(Query& q, const QString& roomName)
+{
+    if (!OpenQuery(q, QStringLiteral("Select Sum(CostMoney) As TotalCost From Cost Where (CostBill = 0) And (CostRoom = ")
+                          + quoted(roomName) + QStringLiteral(")"),
+                   QStringLiteral("数据库打开失败")))
+        return 0;
+    const double total = q.eof() ? 0 : q.num(QStringLiteral("TotalCost"));
+    q.close();
+    return total;
+}
+
+QString saveCostEntry(Query& q, const CostEntryInput& in)
+{
+    if (!IsValidAmountText(in.amountText))
+        return QStringLiteral("消费金额格式有误，请重新输入");
+    const double amount = TextToAmount(in.amountText);
+    try {
+        if (in.isNew) {
+            q.setSql(QStringLiteral("Select * From Cost"));
+            q.open();
+            q.insert();
+            q.setValue(QStringLiteral("CostBill"), in.costBill);
+        } else {
+            q.setSql(QStringLiteral("Select * From Cost Where CostIndex = ") + QString::number(in.editIndex));
+            q.open();
+            if (q.eof()) {
+                q.close();
+                return QString();
+            }
+            q.edit();
+        }
+        q.setValue(QStringLiteral("CostRoom"), in.room);
+        q.setValue(QStringLiteral("CostReason"), in.reason);
+        q.setValue(QStringLiteral("CostMoney"), amount);
+        q.setValue(QStringLiteral("CostRemark"), in.remark);
+        q.post();
+        q.close();
+    } catch (const Failure& e) {
+        q.close();
+        return QStringLiteral("数据库打开失败：") + e.message();
+    }
+    return QString();
+}
+
+QString storeCatalogueItem(Query& q, const QString& item, const QString& amountText)
+{
+    if (item.isEmpty())
+        return QStringLiteral("项目名称不能为空");
+    const double price = IsValidAmountText(amountText) ? TextToAmount(amountText) : 0;
+    try {
+        q.setSql(QStringLiteral("Select * From CostReason Where CostReasonName = ") + quoted(item));
+        q.open();
+        if (q.eof()) {
+            q.insert();
+            q.setValue(QStringLiteral("CostReasonName"), item);
+        } else {
+            q.edit();
+        }
+        q.setValue(QStringLiteral("CostReasonPrice"), price);
+        q.post();
+        q.close();
+    } catch (const Failure& e) {
+        q.close();
+        return QStringLiteral("数据库打开失败：") + e.message();
+    }
+    return QString();
+}
+
+bool cataloguePrice(Query& q, const QString& item, double* price)
+{
+    if (item.isEmpty()
+        || !OpenQuery(q, QStringLiteral("Select * From CostReason Where CostReasonName = ") + quoted(item),
+                      QStringLiteral("数据库打开失败")))
+        return false;
+    const bool found = !q.eof();
+    if (found)
+        *price = q.num(QStringLiteral("CostReasonPrice"));
+    q.close();
+    return found;
+}
+
+}  // namespace velbrisk

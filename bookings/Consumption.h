@@ -1,0 +1,36 @@
+#pragma once
+// Consumption entries: a room's open entries and their total, saving an
+// entry, and storing a typed item in the catalogue.
+#include <QString>
+
+namespace velbrisk {
+
+class Query;
+
+// The open entries of a room (CostBill = 0).
+QString openConsumptionSql(const QString& roomName);
+// Their sum; 0 when there are none or the query fails (shown).
+double openConsumptionTotal(Query& q, const QString& roomName);
+
+struct CostEntryInput {
+    bool isNew = true;
+    int editIndex = 0;   // CostIndex to change when not new
+    int costBill = 0;    // CostBill of a new entry
+    QString room;
+    QString reason;
+    QString amountText;
+    QString remark;
+};
+
+// Checks and stores one entry. Returns an empty text when stored (or when the
+// entry to change no longer exists), else the message to show.
+QString saveCostEntry(Query& q, const CostEntryInput& in);
+
+// "保存": adds the item to the catalogue with the amount as its price, or
+// updates the price of the existing item. Empty text, else the message.
+QString storeCatalogueItem(Query& q, const QString& item, const QString& amountText);
+
+// The catalogue price of an item, when it is in the catalogue.
+bool cataloguePrice(Query& q, const QString& item, double* price);
+
+}  // namespace velbrisk

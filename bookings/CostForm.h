@@ -1,0 +1,45 @@
+#pragma once
+// The consumption entry window: one item charged to a room or a bill.
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace velbrisk {
+
+struct AppContext;
+
+class TFormCost : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormCost(AppContext& ctx, QWidget* parent = nullptr);
+
+    QString Mode = QStringLiteral("新增");
+    int EditIndex = 0;
+    QString NewRoomName;
+    int NewCostBill = 0;
+
+    void prepare();
+    void ActionYesExecute();
+    void SaveItemClick();
+    // The person changed the item text: take the catalogue's price.
+    void ItemTextChanged(const QString& text);
+
+    QLineEdit* roomEdit() const { return m_room; }
+    QComboBox* itemCombo() const { return m_item; }
+    QLineEdit* amountEdit() const { return m_amount; }
+    QPlainTextEdit* remarkEdit() const { return m_remark; }
+
+    int exec() override;
+
+private:
+    AppContext& m_ctx;
+    QLineEdit* m_room;
+    QComboBox* m_item;
+    QLineEdit* m_amount;
+    QPlainTextEdit* m_remark;
+    bool m_loading = false;
+};
+
+}  // namespace velbrisk

@@ -1,0 +1,41 @@
+#pragma once
+// The consumption tab of the room window: the room's open entries, their
+// count and sum, and new, edit and delete.
+#include "data/Query.h"
+
+#include <QWidget>
+
+namespace velbrisk {
+
+struct AppContext;
+class DataGrid;
+class TFormCost;
+
+class CostTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit CostTab(AppContext& ctx, QWidget* parent = nullptr);
+    void setCostForm(TFormCost* form) { m_costForm = form; }
+
+    // Lists the room's open entries; returns their total.
+    double load(const QString& roomName);
+    void NewRecord();
+    void EditRecord();
+    void DeleteRecord();
+
+    DataGrid* grid() const { return m_grid; }
+    Query& query() { return m_query; }
+
+signals:
+    void totalChanged(double total);
+    void entryAdded();
+
+private:
+    AppContext& m_ctx;
+    TFormCost* m_costForm = nullptr;
+    Query m_query;
+    DataGrid* m_grid;
+    QString m_room;
+};
+
+}  // namespace velbrisk

@@ -1,0 +1,90 @@
+#include "report/PreviewForm.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velbrisk {
+
+TFormPreview::TFormPreview(const PreparedReport& report, const QString& title, QWidget* parent)
+    : QDialog(parent), m_report(report), m_printer(new QPrinter(QPrinter::HighResolution)), m_findEdit(new QLineEdit(this))
+{
+    setWindowTitle(title.isEmpty() ? QStringLiteral("打印预览") : title);
+    m_printer->setPageLayout(QPageLayout(QPageSize(report.pageSize, QPageSize::Millimeter), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    m_view = new QPrintPreviewWidget(m_printer, this);
+    connect(m_view, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) { printReport(m_report, *printer); });
+
+    auto* bar = new QHBoxLayout;
+    auto button = [&](const char* text, auto slot) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        bar->addWidget(b);
+        return b;
+    };
+    button("放大", [this] { zoomIn(); });
+    button("缩小", [this] { zoomOut(); });
+    button("适合页宽", [this] { fitWidth(); });
+    button("打印", [this] { printIt(); });
+    m_findEdit->setPlaceholderText(QStringLiteral("查找内容"));
+    m_findEdit->setMaximumWidth(160);
+    bar->addWidget(m_findEdit);
+    button("查找", [this] {
+        if (!find(m_findEdit->text()))
+            QMessageBox::information(this, QStringLiteral("查找"), QStringLiteral("没有找到“%1”").arg(m_findEdit->text()));
+    });
+    bar->addStretch();
+    button("关闭", [this] { accept(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(m_view, 1);
+    resize(760, 640);
+    m_view->fitToWidth();
+}
+
+void TFormPreview::zoomIn() { m_view->zoomIn(); }
+void TFormPreview::zoomOut() { m_view->zoomOut(); }
+void TFormPreview::fitWidth() { m_view->fitToWidth(); }
+
+void TFormPreview::printIt()
+{
+    QPrintDialog dlg(m_printer, this);
+    dlg.setWindowTitle(QStringLiteral("打印"));
+    if (dlg.exec() == QDialog::Accepted)
+        printReport(m_report, *m_printer);
+}
+
+bool TFormPreview::find(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    int page = m_report.findPage(text, m_lastFound + 1);
+    if (page < 0)
+        page = m_report.findPage(text, 0);
+    if (page < 0)
+        return false;
+    m_lastFound = page;
+    m_view->setCurrentPage(page + 1);
+    return true;
+}
+
+int TFormPreview::currentPage() const { return m_view->currentPage(); }
+
+void PreviewPresenter::present(const PreparedReport& report, const QString& title)
+{
+    TFormPreview preview(report, title, QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                                            : QApplication::activeWindow());
+    preview.exec();
+}
+
+}  // namespace velbrisk

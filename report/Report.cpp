@@ -1,0 +1,289 @@
+#include "report/Report.h"
+
+#include "data/Query.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+
+namespace velbrisk {
+
+namespace {
+
+Qt::Alignment alignOf(const QString& a)
+{
+    Qt::Alignment h = Qt::AlignLeft;
+    if (a == QLatin1String("center"))
+        h = Qt::AlignHCenter;
+    else if (a == QLatin1String("right"))
+        h = Qt::AlignRight;
+    return h | Qt::AlignVCenter;
+}
+
+ReportBand::Kind kindOf(const QString& k, bool* ok)
+{
+    *ok = true;
+    if (k == QLatin1String("title"))
+        return ReportBand::Title;
+    if (k == QLatin1String("header"))
+        return ReportBand::Header;
+    if (k == QLatin1String("data"))
+        return ReportBand::Data;
+    if (k == QLatin1String("summary"))
+        return ReportBand::Summary;
+    *ok = false;
+    return ReportBand::Data;
+}
+
+QString expand(const QString& text, Query* row, const VariableProvider& vars, int page)
+{
+    static const QRegularExpression ref(QStringLiteral(R"(\[([#A-Za-z_][\w]*)(?::([0#.,]+))?\])"));
+    QString out;
+    qsizetype last = 0;
+    auto it = ref.globalMatch(text);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        out += text.mid(last, m.capturedStart() - last);
+        last = m.capturedEnd();
+        const QString name = m.captured(1);
+        const QString format = m.captured(2);
+        std::optional<QString> value;
+        double number = 0;
+        bool numeric = false;
+        if (name == QLatin1String("#Page"))
+            value = QString::number(page + 1);
+        else if (name == QLatin1String("#Date"))
+            value = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+        else if (name == QLatin1String("#Time"))
+            value = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        else if (row && row->isOpen() && row->hasField(name) && !row->eof()) {
+            value = row->str(name);
+            number = row->num(name);
+            numeric = true;
+        } else if (vars) {
+            value = vars(name);
+            if (value) {
+                bool ok = false;
+                number = value->toDouble(&ok);
+                numeric = ok;
+            }
+        }
+        if (!value) {
+            out += m.captured(0);
+            continue;
+        }
+        if (!format.isEmpty() && numeric) {
+            const qsizetype dot = format.indexOf(QLatin1Char('.'));
+            out += QString::number(number, 'f', dot < 0 ? 0 : int(format.size() - dot - 1));
+        } else {
+            out += *value;
+        }
+    }
+    out += text.mid(last);
+    return out;
+}
+
+}  // namespace
+
+std::optional<ReportTemplate> ReportTemplate::load(const QString& path, QString* error)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("找不到报表模板：%1").arg(path);
+        return std::nullopt;
+    }
+    return parse(f.readAll(), error);
+}
+
+std::optional<ReportTemplate> ReportTemplate::parse(const QByteArray& json, QString* error)
+{
+    QJsonParseError pe;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &pe);
+    if (!doc.isObject()) {
+        if (error)
+            *error = QStringLiteral("报表模板格式有误：%1").arg(pe.errorString());
+        return std::nullopt;
+    }
+    const QJsonObject o = doc.object();
+    ReportTemplate t;
+    const QJsonObject page = o.value(QLatin1String("page")).toObject();
+    t.pageSize = QSizeF(page.value(QLatin1String("width")).toDouble(210), page.value(QLatin1String("height")).toDouble(297));
+    t.margin = page.value(QLatin1String("margin")).toDouble(10);
+    t.landscape = page.value(QLatin1String("orientation")).toString() == QLatin1String("landscape");
+    t.fontFamily = o.value(QLatin1String("font")).toString(t.fontFamily);
+    for (const QJsonValue bv : o.value(QLatin1String("bands")).toArray()) {
+        const QJsonObject b = bv.toObject();
+        ReportBand band;
+        bool ok = false;
+        band.kind = kindOf(b.value(QLatin1String("type")).toString(), &ok);
+        if (!ok) {
+            if (error)
+                *error = QStringLiteral("报表模板中有未知的区域：%1").arg(b.value(QLatin1String("type")).toString());
+            return std::nullopt;
+        }
+        band.height = b.value(QLatin1String("height")).toDouble(5);
+        for (const QJsonValue iv : b.value(QLatin1String("items")).toArray()) {
+            const QJsonObject i = iv.toObject();
+            ReportItem item;
+            item.rect = QRectF(i.value(QLatin1String("x")).toDouble(), i.value(QLatin1String("y")).toDouble(),
+                               i.value(QLatin1String("w")).toDouble(20), i.value(QLatin1String("h")).toDouble(band.height));
+            item.text = i.value(QLatin1String("text")).toString();
+            item.align = alignOf(i.value(QLatin1String("align")).toString());
+            item.fontSize = i.value(QLatin1String("size")).toDouble(9);
+            item.bold = i.value(QLatin1String("bold")).toBool();
+            item.frame = i.value(QLatin1String("frame")).toBool();
+            item.line = i.value(QLatin1String("line")).toBool();
+            band.items << item;
+        }
+        t.bands << band;
+    }
+    return t;
+}
+
+QStringList PreparedReport::texts() const
+{
+    QStringList out;
+    for (const auto& page : pages)
+        for (const PlacedText& t : page)
+            if (!t.text.isEmpty())
+                out << t.text;
+    return out;
+}
+
+int PreparedReport::findPage(const QString& needle, int fromPage) const
+{
+    for (int p = std::max(0, fromPage); p < pages.size(); ++p)
+        for (const PlacedText& t : pages[p])
+            if (t.text.contains(needle, Qt::CaseInsensitive))
+                return p;
+    return -1;
+}
+
+PreparedReport prepareReport(const ReportTemplate& t, Query* master, const VariableProvider& variables)
+{
+    PreparedReport r;
+    r.landscape = t.landscape;
+    r.fontFamily = t.fontFamily;
+    const ReportBand* title = nullptr;
+    const ReportBand* header = nullptr;
+    const ReportBand* data = nullptr;
+    const ReportBand* summary = nullptr;
+    for (const ReportBand& b : t.bands) {
+        const ReportBand** slot = b.kind == ReportBand::Title    ? &title
+                                  : b.kind == ReportBand::Header ? &header
+                                  : b.kind == ReportBand::Data   ? &data
+                                                                 : &summary;
+        if (!*slot)
+            *slot = &b;
+    }
+    const bool endless = t.pageSize.height() <= 0;  // a receipt: one page as long as needed
+    const double usable = endless ? 1e9 : t.pageSize.height() - 2 * t.margin;
+    double y = 0;
+    QList<PlacedText> page;
+    auto place = [&](const ReportBand& band, Query* row) {
+        for (const ReportItem& item : band.items) {
+            PlacedText p{item.rect.translated(t.margin, t.margin + y), expand(item.text, row, variables, int(r.pages.size())),
+                         item.align, item.fontSize, item.bold, item.frame, item.line};
+            page << p;
+        }
+        y += band.height;
+    };
+    auto newPage = [&] {
+        r.pages << page;
+        page.clear();
+        y = 0;
+        if (header)
+            place(*header, nullptr);
+    };
+    if (title)
+        place(*title, nullptr);
+    if (header)
+        place(*header, nullptr);
+    if (data && master && master->isOpen()) {
+        for (master->first(); !master->eof(); master->next()) {
+            if (y + data->height > usable)
+                newPage();
+            place(*data, master);
+        }
+    }
+    if (summary) {
+        if (y + summary->height > usable)
+            newPage();
+        place(*summary, master && master->isOpen() && !master->eof() ? master : nullptr);
+    }
+    r.pages << page;
+    r.pageSize = endless ? QSizeF(t.pageSize.width(), y + 2 * t.margin) : t.pageSize;
+    if (r.landscape && !endless)
+        r.pageSize.transpose();
+    return r;
+}
+
+void paintPage(const PreparedReport& r, int page, QPainter& p, const QRectF& target)
+{
+    if (page < 0 || page >= r.pages.size())
+        return;
+    p.save();
+    const double scale = target.width() / r.pageSize.width();  // device units per millimetre
+    p.translate(target.topLeft());
+    for (const PlacedText& t : r.pages[page]) {
+        const QRectF rect(t.rect.x() * scale, t.rect.y() * scale, t.rect.width() * scale, t.rect.height() * scale);
+        if (t.line) {
+            p.setPen(QPen(Qt::black, std::max(1.0, 0.2 * scale)));
+            p.drawLine(rect.topLeft(), rect.topRight());
+        }
+        if (t.frame) {
+            p.setPen(QPen(Qt::black, std::max(1.0, 0.2 * scale)));
+            p.drawRect(rect);
+        }
+        if (t.text.isEmpty())
+            continue;
+        QFont f(r.fontFamily);
+        f.setPixelSize(std::max(1, int(t.fontSize * 0.3528 * scale)));  // points to millimetres
+        f.setBold(t.bold);
+        p.setFont(f);
+        p.setPen(Qt::black);
+        p.drawText(rect, int(t.align) | Qt::TextWordWrap, t.text);
+    }
+    p.restore();
+}
+
+bool printReport(const PreparedReport& r, QPagedPaintDevice& device)
+{
+    device.setPageLayout(QPageLayout(QPageSize(r.pageSize, QPageSize::Millimeter), QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPainter p;
+    if (!p.begin(&device))
+        return false;
+    for (int i = 0; i < r.pages.size(); ++i) {
+        if (i > 0)
+            device.newPage();
+        paintPage(r, i, p, QRectF(QPointF(0, 0), QSizeF(p.device()->width(), p.device()->height())));
+    }
+    return p.end();
+}
+
+bool writePdf(const PreparedReport& r, const QString& path)
+{
+    QPdfWriter writer(path);
+    writer.setResolution(300);
+    writer.setCreator(QStringLiteral("澄岳体育场馆管理软件 2.0"));
+    return printReport(r, writer);
+}
+
+void PdfPresenter::present(const PreparedReport& report, const QString& title)
+{
+    const QString path = m_folder + QStringLiteral("/%1-%2.pdf").arg(title).arg(files.size() + 1);
+    writePdf(report, path);
+    files << path;
+    reports << report;
+}
+
+}  // namespace velbrisk

@@ -1,0 +1,106 @@
+#pragma once
+// Our small banded report engine. A template (a JSON file in Frf/) describes
+// the page and its bands: a title on the first page, a header on every page,
+// a data band printed once per row of the master query, and a summary at the
+// end. Texts hold [Name] references: a field of the master query's current
+// row, else a variable the calling window supplies, else a built-in
+// ([#Page], [#Date], [#Time]). "[Name:0.00]" formats a number.
+#include <QFont>
+#include <QList>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace velbrisk {
+
+class Query;
+
+struct ReportItem {
+    QRectF rect;  // millimetres within the band
+    QString text;
+    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
+    double fontSize = 9;
+    bool bold = false;
+    bool frame = false;
+    bool line = false;  // a horizontal rule along the rect's top
+};
+
+struct ReportBand {
+    enum Kind { Title, Header, Data, Summary } kind = Data;
+    double height = 5;  // millimetres
+    QList<ReportItem> items;
+};
+
+struct ReportTemplate {
+    QSizeF pageSize{210, 297};  // millimetres; height 0: as long as the content
+    double margin = 10;
+    bool landscape = false;
+    QString fontFamily = QStringLiteral("WenQuanYi Micro Hei");
+    QList<ReportBand> bands;
+
+    // Reads a template file; nullopt with `error` set when it cannot.
+    static std::optional<ReportTemplate> load(const QString& path, QString* error = nullptr);
+    static std::optional<ReportTemplate> parse(const QByteArray& json, QString* error = nullptr);
+};
+
+// A prepared report: pages of placed texts, ready to paint anywhere.
+struct PlacedText {
+    QRectF rect;  // millimetres on the page
+    QString text;
+    Qt::Alignment align;
+    double fontSize;
+    bool bold;
+    bool frame;
+    bool line;
+};
+
+struct PreparedReport {
+    QSizeF pageSize;  // millimetres
+    bool landscape = false;
+    QString fontFamily;
+    QList<QList<PlacedText>> pages;
+
+    // Every text of every page, in order (for finding and for tests).
+    QStringList texts() const;
+    int findPage(const QString& needle, int fromPage = 0) const;  // -1 when absent
+};
+
+// Answers the template's requests for variables by name; nullopt leaves the
+// name to the template (it prints as written).
+using VariableProvider = std::function<std::optional<QString>(const QString& name)>;
+
+// Binds the master band to `master` (may be null: the data band then prints
+// nothing) and prepares every page. The query's rows are walked from the first.
+PreparedReport prepareReport(const ReportTemplate& t, Query* master, const VariableProvider& variables);
+
+// Paints one page onto a painter set up for a device of the page's size.
+void paintPage(const PreparedReport& r, int page, QPainter& p, const QRectF& target);
+// Paints every page onto a printer or PDF writer.
+bool printReport(const PreparedReport& r, QPagedPaintDevice& device);
+bool writePdf(const PreparedReport& r, const QString& path);
+
+// Shows a prepared report to the person: the preview in the program, a PDF in tests.
+class ReportPresenter {
+public:
+    virtual ~ReportPresenter() = default;
+    virtual void present(const PreparedReport& report, const QString& title) = 0;
+};
+
+// Writes each presented report to a PDF file (tests and headless runs).
+class PdfPresenter : public ReportPresenter {
+public:
+    explicit PdfPresenter(QString folder) : m_folder(std::move(folder)) {}
+    void present(const PreparedReport& report, const QString& title) override;
+    QStringList files;
+    QList<PreparedReport> reports;
+
+private:
+    QString m_folder;
+};
+
+}  // namespace velbrisk

@@ -1,0 +1,34 @@
+#pragma once
+// The one-second countdown of the board's tiles: time left or overtime, the
+// progress bar, the overtime write, the alarm and its flashing picture.
+#include "data/Options.h"
+#include "data/Query.h"
+#include "rooms/Board.h"
+
+namespace velbrisk {
+
+class Connection;
+class SoundPlayer;
+
+class Countdown {
+public:
+    // The countdown keeps a query of its own, so that its write never uses a
+    // scratch query an action is holding.
+    Countdown(Connection& c, Options options, SoundPlayer* sound);
+
+    // One tick at `now` over the visible tiles.
+    void tick(TileSlots& tiles, const QDateTime& now);
+
+    int writes() const { return m_writes; }  // overtime writes so far
+
+private:
+    void markOvertime(TileSlot& slot, const QDateTime& now);
+
+    Query m_query;
+    Options m_options;
+    SoundPlayer* m_sound;
+    QDateTime m_lastTick;
+    int m_writes = 0;
+};
+
+}  // namespace velbrisk

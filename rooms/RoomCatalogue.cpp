@@ -1,0 +1,128 @@
+#include "rooms/RoomCatalogue.h"
+
+#include "data/JetSql.h"
+#include "data/Platform.h"
+#include "data/PublicFunction.h"
+#include "data/ShareDM.h"
+
+namespace velbrisk {
+
+RoomSaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d)
+{
+    RoomSaveResult r;
+    if (d.name.isEmpty()) {
+        r.message = QStringLiteral("房间名称不能为空");
+        r.focus = RoomSaveResult::Name;
+        return r;
+    }
+    if (!IsValidAmountText(d.priceText)) {
+        r.message = QStringLiteral("金额格式有误，请重新输入");
+        r.focus = RoomSaveResult::Price;
+        return r;
+    }
+    const double price = TextToAmount(d.priceText);
+    Query& q = dm.ADOQueryTemp;
+    Query& q2 = dm.ADOQueryTemp2;
+    try {
+        Transaction tx(dm.ADOConnection1);
+        if (editIndex == 0) {
+            q.setSql(QStringLiteral("Select * From Room Where RoomName = ") + quoted(d.name));
+            q.open();
+            if (!q.isEmpty()) {
+                q.close();
+                r.message = QStringLiteral("该房间名称已经存在，请重新操作");
+                r.focus = RoomSaveResult::Name;
+                return r;
+            }
+            q.setSql(QStringLiteral("Select * From Room"));
+            q.open();
+            q.insert();
+            q.setValue(QStringLiteral("RoomName"), d.name);
+            q.setValue(QStringLiteral("RoomType"), d.type);
+            q.setValue(QStringLiteral("RoomPrice"), price);
+            q.setValue(QStringLiteral("RoomRemark"), d.remark);
+            q.setValue(QStringLiteral("RoomState"), QStringLiteral("空闲"));
+            q.setValue(QStringLiteral("RoomOtherCost"), 0.0);
+            q.post();
+            r.message = QStringLiteral("记录新增成功");
+        } else {
+            q.setSql(QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(editIndex));
+            q.open();
+            if (q.eof()) {
+                q.close();
+                r.message = QStringLiteral("找不到要修改的记录");
+                return r;
+            }
+            const QString oldName = q.str(QStringLiteral("RoomName"));
+            if (oldName != d.name) {
+                // Names compare without regard to case in the data file, so a
+                // change of case alone is no clash with the room itself.
+                q2.setSql(QStringLiteral("Select * From Room Where (RoomName = ") + quoted(d.name)
+                          + QStringLiteral(") And (RoomIndex <> ") + QString::number(editIndex) + QStringLiteral(")"));
+                q2.open();
+                if (!q2.isEmpty()) {
+                    q2.close();
+                    q.close();
+                    r.message = QStringLiteral("该房间名称已经存在，请重新操作");
+                    r.focus = RoomSaveResult::Name;
+                    return r;
+                }
+                const QString n = quoted(d.name), o = quoted(oldName);
+                q2.setSql(QStringLiteral("Update Bill Set BillRoomName = %1 Where BillRoomName = %2").arg(n, o));
+                q2.execSql();
+                q2.setSql(QStringLiteral("Update Book Set BookRoom = %1 Where BookRoom = %2").arg(n, o));
+                q2.execSql();
+                q2.setSql(QStringLiteral("Update Cost Set CostRoom = %1 Where CostRoom = %2").arg(n, o));
+                q2.execSql();
+            }
+            q.edit();
+            q.setValue(QStringLiteral("RoomName"), d.name);
+            q.setValue(QStringLiteral("RoomType"), d.type);
+            q.setValue(QStringLiteral("RoomPrice"), price);
+            q.setValue(QStringLiteral("RoomRemark"), d.remark);
+            q.post();
+            r.message = QStringLiteral("记录修改成功");
+        }
+        q.close();
+        tx.commit();
+        r.saved = true;
+    } catch (const Failure& e) {
+        q.close();
+        q2.close();
+        r.message = QStringLiteral("保存失败，没有修改任何记录：") + e.message();
+    }
+    return r;
+}
+
+bool deleteRoom(TShareDataModule& dm, int roomIndex)
+{
+    Query& q = dm.ADOQueryTemp;
+    if (!OpenQuery(q, QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(roomIndex),
+                   QStringLiteral("数据库打开失败")))
+        return false;
+    try {
+        if (q.eof())
+            return false;
+        q.deleteRecord();
+        q.close();
+        return true;
+    } catch (const Failure& e) {
+        q.close();
+        if (Reporter* r = dm.ADOConnection1.reporter())
+            r->inform(e.message());
+        return false;
+    }
+}
+
+QString roomSearchCondition(const QString& name, const QString& remark, const QString& user, const QString& note)
+{
+    QString c;
+    const std::pair<const char*, const QString*> parts[] = {
+        {"RoomName", &name}, {"RoomRemark", &remark}, {"RoomUser", &user}, {"RoomNote", &note}};
+    for (const auto& [field, text] : parts)
+        if (!text->isEmpty())
+            c += QStringLiteral(" And (InStr(%1,%2))").arg(QLatin1String(field), quoted(*text));
+    return c;
+}
+
+}  // namespace velbrisk

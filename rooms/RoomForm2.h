@@ -1,0 +1,50 @@
+#pragma once
+// The room information window: a new room, or a room's name, billing type,
+// price and remark; deleting the room.
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace velbrisk {
+
+struct AppContext;
+
+class TFormRoom2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormRoom2(AppContext& ctx, QWidget* parent = nullptr);
+
+    QString Mode = QStringLiteral("新增");
+    int EditIndex = 0;
+    bool Deleted = false;
+
+    // The steps of showing the window (also run by exec()).
+    void prepare();
+    void ActionYesExecute();
+    void ActionDeleteExecute();
+
+    QLineEdit* nameEdit() const { return m_name; }
+    QComboBox* typeCombo() const { return m_type; }
+    QLineEdit* priceEdit() const { return m_price; }
+    QLabel* unitLabel() const { return m_unit; }
+    QPlainTextEdit* remarkEdit() const { return m_remark; }
+    QPushButton* deleteButton() const { return m_delete; }
+
+    int exec() override;
+
+private:
+    void applyUnit();
+    AppContext& m_ctx;
+    QLineEdit* m_name;
+    QComboBox* m_type;
+    QLineEdit* m_price;
+    QLabel* m_unit;
+    QPlainTextEdit* m_remark;
+    QPushButton* m_delete;
+};
+
+}  // namespace velbrisk
