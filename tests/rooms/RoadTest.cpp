@@ -1,0 +1,239 @@
+// One timing task from the first click to the printed ticket, through the
+// real windows on the offscreen platform.
+#include "app/Application.h"
+#include "app/MainForm.h"
+#include "bookings/CostForm.h"
+#include "bookings/CostTab.h"
+#include "data/Options.h"
+#include "data/ShareDM.h"
+#include "report/Report.h"
+#include "rooms/RoomForm.h"
+#include "rooms/RoomForm2.h"
+#include "rooms/RoomTile.h"
+#include "tests/support/TestData.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace velbrisk;
+using velbrisk::test::TestVenue;
+
+namespace {
+
+QString pdfText(const QString& path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+class Road : public ::testing::Test {
+protected:
+    TestVenue v{false};
+    ScriptedPrompter prompt;
+    RecordingSound sound;
+    RecordingOpener opener;
+    PdfPresenter tickets{v.dir()};
+    std::unique_ptr<Application> app;
+
+    void SetUp() override
+    {
+        StartOptions o;
+        o.appDir = v.dir();
+        o.programDir = QStringLiteral(VELBRISK_SOURCE_DIR);  // pictures and templates of the source tree
+        app = std::make_unique<Application>(o, Platform{&prompt, &sound, &opener}, &tickets);
+        ASSERT_TRUE(app->formMain().startUp()) << prompt.messages.join(QLatin1Char('\n')).toStdString();
+        v.db().open(v.dataFile());  // the test's own look at the data file
+    }
+
+    void addRoom(const QString& name, const QString& type, const QString& price)
+    {
+        TFormRoom2& f = app->formRoom2();
+        f.Mode = QStringLiteral("新增");
+        f.prepare();
+        EXPECT_EQ(f.windowTitle(), QStringLiteral("房间信息（新增）"));
+        f.nameEdit()->setText(name);
+        f.typeCombo()->setCurrentText(type);
+        f.priceEdit()->setText(price);
+        f.ActionYesExecute();
+        EXPECT_EQ(prompt.messages.last(), QStringLiteral("记录新增成功"));
+        app->formMain().RefreshBoard();
+    }
+};
+
+TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
+{
+    TFormMain& board = app->formMain();
+    addRoom(QStringLiteral("羽毛球1号"), QStringLiteral("计时收费"), QStringLiteral("20"));
+    ASSERT_TRUE(board.tile(0)->isVisibleTo(&board));
+    EXPECT_EQ(board.tile(0)->nameLabel()->text(), QStringLiteral("羽毛球1号"));
+    EXPECT_EQ(board.tile(0)->timeLabel()->text(), QStringLiteral("空闲"));
+    EXPECT_EQ(board.countLabel(0)->text(), QStringLiteral("空闲：1"));
+
+    // Start timing from 10:00 to 11:00 today.
+    TFormRoom& room = app->formRoom();
+    room.OpenRoomIndex = board.tileSlots()[0].roomIndex;
+    const QDate today = QDate::currentDate();
+    room.prepare(QDateTime(today, QTime(10, 0, 0)));
+    EXPECT_EQ(room.stateCaption(), QStringLiteral("当前状态：空闲"));
+    EXPECT_EQ(room.beginButton()->text(), QStringLiteral("开始计时"));
+    EXPECT_TRUE(room.billButton()->isHidden());
+    EXPECT_EQ(room.priceLabel()->text(), QStringLiteral("20 元/小时"));
+    EXPECT_EQ(room.lengthLabel()->text(), QStringLiteral("1:00:00"));
+    EXPECT_EQ(room.roomFeeEdit()->text(), QStringLiteral("20.00"));
+    room.customerEdit()->setText(QStringLiteral("张三"));
+    room.ActionBeginExecute();
+    EXPECT_EQ(room.result(), QDialog::Accepted);
+    board.RefreshBoard();
+    EXPECT_EQ(board.countLabel(2)->text(), QStringLiteral("占用：1"));
+
+    // A drink on the consumption tab.
+    TFormCost& cost = app->formCost();
+    cost.Mode = QStringLiteral("新增");
+    cost.NewRoomName = QStringLiteral("羽毛球1号");
+    cost.NewCostBill = 0;
+    cost.prepare();
+    cost.itemCombo()->setCurrentText(QStringLiteral("运动饮料"));
+    EXPECT_EQ(cost.amountEdit()->text(), QStringLiteral("6")) << "the catalogue price";
+    cost.ActionYesExecute();
+    EXPECT_EQ(cost.result(), QDialog::Accepted);
+
+    // The countdown passes the planned end: overtime, a ring.
+    board.Tick(QDateTime(today, QTime(10, 59, 0)));
+    EXPECT_EQ(board.tile(0)->timeLabel()->text(), QStringLiteral("00:01:00"));
+    board.Tick(QDateTime(today, QTime(11, 0, 5)));
+    EXPECT_EQ(board.tile(0)->timeLabel()->text(), QStringLiteral("+ 00:00:05"));
+    EXPECT_EQ(board.tile(0)->pictureFile(), QStringLiteral("Res/Ring64.jpg"));
+    EXPECT_EQ(sound.played.size(), 1);
+    EXPECT_EQ(v.scalar(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("超时"));
+
+    // Settle it.
+    room.prepare(QDateTime(today, QTime(11, 0, 10)));
+    EXPECT_EQ(room.stateCaption(), QStringLiteral("当前状态：超时"));
+    EXPECT_EQ(room.beginButton()->text(), QStringLiteral("调整计时"));
+    EXPECT_FALSE(room.billButton()->isHidden());
+    EXPECT_EQ(room.otherCostEdit()->text(), QStringLiteral("6.00"));
+    EXPECT_EQ(room.totalEdit()->text(), QStringLiteral("26.00"));
+    prompt.setNextAnswer(true);
+    room.ActionBillExecute();
+    EXPECT_EQ(room.result(), QDialog::Accepted);
+    EXPECT_EQ(prompt.titles.last(), QStringLiteral("操作确认"));
+
+    const QString serial = today.toString(QStringLiteral("yyMMdd")) + QStringLiteral("001");
+    EXPECT_EQ(v.row(QStringLiteral("Select BillSerial, BillRoomName, BillRoomUser, BillRoomCost, BillOtherCost, BillTotalCost From Bill Where BillIndex = 2")),
+              serial + QStringLiteral("/羽毛球1号/张三/20/6/26"));
+    EXPECT_EQ(v.row(QStringLiteral("Select MoneyAccount, MoneySum From MoneyTable Where MoneyRemark = '对应单据：") + serial + QStringLiteral("'")),
+              QStringLiteral("2/26"));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost Where CostBill = 2")), QStringLiteral("1"));
+    board.RefreshBoard();
+    EXPECT_EQ(board.tile(0)->timeLabel()->text(), QStringLiteral("空闲"));
+    EXPECT_EQ(board.countLabel(0)->text(), QStringLiteral("空闲：1"));
+
+    // The ticket, read back from the PDF it printed.
+    ASSERT_EQ(tickets.files.size(), 1);
+    const QString text = pdfText(tickets.files[0]);
+    for (const QString& s : QStringList{serial, QStringLiteral("羽毛球1号"), QStringLiteral("张三"), QStringLiteral("运动饮料"),
+                             QStringLiteral("6.00"), QStringLiteral("20.00"), QStringLiteral("26.00"),
+                             today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 10:00:00"),
+                             today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 11:00:00")})
+        EXPECT_TRUE(text.contains(s)) << s.toStdString() << "\n" << text.toStdString();
+
+    // After checkout the room's consumption list is empty.
+    room.prepare(QDateTime(today, QTime(12, 0, 0)));
+    EXPECT_EQ(room.otherCostEdit()->text(), QStringLiteral("0.00"));
+}
+
+TEST_F(Road, NoTicketWhenTheSettingSaysSo)
+{
+    addRoom(QStringLiteral("台球A"), QStringLiteral("计次收费"), QStringLiteral("15"));
+    Options(app->globals().IniFileName, v.dir()).write(opt::TicketPrint, QStringLiteral("结帐时不打印小票"));
+    TFormRoom& room = app->formRoom();
+    room.OpenRoomIndex = 2;
+    room.prepare();
+    EXPECT_EQ(room.roomFeeEdit()->text(), QStringLiteral("15.00"));
+    EXPECT_EQ(room.lengthLabel()->text(), QStringLiteral("（计次收费）"));
+    EXPECT_TRUE(room.lengthLabel()->isHidden());
+    room.ActionBeginExecute();
+    room.prepare();
+    prompt.setNextAnswer(false);
+    room.ActionBillExecute();
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Bill Where BillIndex > 1")), QStringLiteral("0")) << "No writes nothing";
+    prompt.setNextAnswer(true);
+    room.ActionBillExecute();
+    EXPECT_EQ(v.scalar(QStringLiteral("Select BillRoomCost From Bill Where BillIndex > 1")), QStringLiteral("15"));
+    EXPECT_TRUE(tickets.files.isEmpty());
+}
+
+TEST_F(Road, TimeMenuSetsThePlannedLength)
+{
+    addRoom(QStringLiteral("篮球场"), QStringLiteral("计时收费"), QStringLiteral("20"));
+    TFormRoom& room = app->formRoom();
+    room.OpenRoomIndex = 2;
+    room.prepare(QDateTime(QDate(2026, 3, 1), QTime(23, 30, 0)));
+    EXPECT_EQ(room.end(), QDateTime(QDate(2026, 3, 2), QTime(0, 30, 0))) << "the hour crosses midnight";
+    EXPECT_EQ(room.roomFeeEdit()->text(), QStringLiteral("20.00"));
+    room.timeMenu()->actions()[3]->trigger();  // "+ 1:00:00"
+    EXPECT_EQ(room.end(), QDateTime(QDate(2026, 3, 2), QTime(0, 30, 0)));
+    room.setEnd(QDateTime(QDate(2026, 3, 1), QTime(0, 0, 0)));
+    room.timeMenu()->actions()[3]->trigger();
+    EXPECT_EQ(room.lengthLabel()->text(), QStringLiteral("- 23:00:00")) << "the end date is not moved";
+    room.ActionBeginExecute();
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("结束时间 不得小于 开始时间"));
+    room.timeMenu()->actions()[7]->trigger();  // "+ 5:00:00"
+    room.setEnd(QDateTime(QDate(2026, 3, 2), QTime(4, 30, 0)));
+    EXPECT_EQ(room.lengthLabel()->text(), QStringLiteral("5:00:00"));
+    EXPECT_EQ(room.roomFeeEdit()->text(), QStringLiteral("100.00"));
+    // The fee box can be typed over; the total follows.
+    room.roomFeeEdit()->setText(QStringLiteral("80"));
+    emit room.roomFeeEdit()->textEdited(QStringLiteral("80"));
+    EXPECT_EQ(room.totalEdit()->text(), QStringLiteral("80.00"));
+}
+
+TEST_F(Road, CancelKeepsNoBill)
+{
+    addRoom(QStringLiteral("乒乓球桌"), QStringLiteral("计时收费"), QStringLiteral("10"));
+    TFormRoom& room = app->formRoom();
+    room.OpenRoomIndex = 2;
+    room.prepare();
+    room.ActionBeginExecute();
+    room.prepare();
+    prompt.setNextAnswer(true);
+    room.ActionCancelExecute();
+    EXPECT_EQ(prompt.titles.last(), QStringLiteral("取消确认"));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("空闲"));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Bill Where BillIndex > 1")), QStringLiteral("0"));
+}
+
+TEST_F(Road, ConsumptionAmountsAreChecked)
+{
+    addRoom(QStringLiteral("羽毛球2号"), QStringLiteral("计时收费"), QStringLiteral("20"));
+    TFormCost& cost = app->formCost();
+    cost.Mode = QStringLiteral("新增");
+    cost.NewRoomName = QStringLiteral("羽毛球2号");
+    cost.prepare();
+    EXPECT_EQ(cost.itemCombo()->currentText(), QStringLiteral("矿泉水"));
+    EXPECT_EQ(cost.amountEdit()->text(), QStringLiteral("3"));
+    for (const char* bad : {"-3", "3a", "", "1.2.3"}) {
+        cost.amountEdit()->setText(QString::fromUtf8(bad));
+        cost.ActionYesExecute();
+        EXPECT_EQ(prompt.messages.last(), QStringLiteral("消费金额格式有误，请重新输入")) << bad;
+    }
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost")), QStringLiteral("0"));
+    // A new item with its price goes into the catalogue.
+    cost.itemCombo()->setEditText(QStringLiteral("护腕"));
+    cost.amountEdit()->setText(QStringLiteral("8.5"));
+    cost.SaveItemClick();
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("项目保存成功"));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select CostReasonPrice From CostReason Where CostReasonName = '护腕'")), QStringLiteral("8.5"));
+    cost.amountEdit()->setText(QStringLiteral("0"));
+    cost.ActionYesExecute();
+    EXPECT_EQ(v.row(QStringLiteral("Select CostReason, CostMoney, CostBill From Cost")), QStringLiteral("护腕/0/0"));
+}
+
+}  // namespace
