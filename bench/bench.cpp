@@ -5,7 +5,15 @@
 #include "data/JetSql.h"
 #include "data/Query.h"
 #include "data/Schema.h"
+#include "data/Options.h"
+#include "data/PublicFunction.h"
+#include "data/ShareDM.h"
+#include "rooms/Board.h"
+#include "rooms/Countdown.h"
+#include "rooms/RoomTask.h"
 #include "widgets/QueryModel.h"
+
+#include <QTemporaryDir>
 
 #include <QApplication>
 #include <QDate>
@@ -254,6 +262,60 @@ int main(int argc, char** argv)
         engineRows(c, QStringLiteral("SELECT * FROM MoneyTable ORDER BY MoneyIndex"), gridRows);
     });
     row(qPrintable(QStringLiteral("grid's first screen over 1,000,000 records (%1 rows read)").arg(gridRows)), gLayer, gEngine);
+
+    // 6. Countdown ticks over 36 tiles of occupied rooms.
+    c.execEngine(QStringLiteral("UPDATE Room SET RoomState = '占用', RoomType = '计时收费', "
+                                "RoomBeginTime = '2026-01-01 08:00:00', RoomEndTime = '2099-01-01 00:00:00' WHERE RoomIndex BETWEEN 2 AND 37"));
+    QTemporaryDir iniDir;
+    const Options options(iniDir.path() + QStringLiteral("/Velbrisk.ini"), iniDir.path() + QLatin1Char('/'));
+    TileSlots tiles;
+    {
+        Query board(c);
+        refreshBoard(board, tiles, QStringLiteral("所有房间"), QStringLiteral("按编号排"), 0, 36);
+    }
+    Countdown countdown(c, options, nullptr);
+    const QDateTime now = QDateTime::currentDateTime();
+    const double quiet = medianMs(200, [&] { countdown.tick(tiles, now); });
+    std::printf("| %-46s | %9.3f ms | (no statement) |   -   |\n", "a quiet tick, 36 tiles (no room changes)", quiet);
+    const double turning = medianMs(50, [&] {
+        c.execEngine(QStringLiteral("UPDATE Room SET RoomState = '占用' WHERE RoomIndex = 2"));
+        tiles[0].state = QStringLiteral("占用");
+        tiles[0].end = now.addSecs(-5);
+        countdown.tick(tiles, now);
+    });
+    const double turningEngine = medianMs(50, [&] {
+        c.execEngine(QStringLiteral("UPDATE Room SET RoomState = '占用' WHERE RoomIndex = 2"));
+        engineRows(c, QStringLiteral("SELECT * FROM Room WHERE RoomIndex = 2"));
+        c.execEngine(QStringLiteral("UPDATE Room SET RoomState = '超时' WHERE RoomIndex = 2"));
+    });
+    row("a tick that turns one room overtime", turning, turningEngine);
+
+    // 7. One checkout (its own transaction) against the bare statements it needs.
+    TShareDataModule dm;
+    dm.setConnectionString(BuildConnectionString(path, QStringLiteral("DrunoMel")));
+    dm.connect();
+    RoomTasks tasks(dm, options, nullptr);
+    const QString occupy = QStringLiteral("UPDATE Room SET RoomState = '占用' WHERE RoomIndex = 2");
+    const double checkoutLayer = medianMs(20, [&] {
+        dm.ADOConnection1.execEngine(occupy);
+        tasks.checkout({2, QStringLiteral("40.00"), QStringLiteral("12.50"), QStringLiteral("52.50"), QDateTime::currentDateTime()});
+    });
+    int seq = 900;
+    const double checkoutEngine = medianMs(20, [&] {
+        Connection& e = dm.ADOConnection1;
+        e.execEngine(occupy);
+        e.begin();
+        engineRows(e, QStringLiteral("SELECT MAX(BillSerial) FROM Bill WHERE BillSerial >= '261210' AND BillSerial < '261210:'"));
+        engineRows(e, QStringLiteral("SELECT * FROM Room WHERE RoomIndex = 2"));
+        e.execEngine(QStringLiteral("INSERT INTO Bill (BillSerial, BillRoomName, BillTotalCost) VALUES ('261210%1', '场地0001', 52.5)").arg(++seq));
+        engineRows(e, QStringLiteral("SELECT MAX(MoneySerial) FROM MoneyTable WHERE MoneySerial >= 'SR261210' AND MoneySerial < 'SR261210:'"));
+        e.execEngine(QStringLiteral("INSERT INTO MoneyTable (MoneyKind, MoneyAccount, MoneySum, MoneyRemark) VALUES ('财务收入', 2, 52.5, 'x')"));
+        e.execEngine(QStringLiteral("UPDATE Cost SET CostBill = 5 WHERE CostBill = 0 AND CostRoom = '场地0001'"));
+        engineRows(e, QStringLiteral("SELECT * FROM Book WHERE BookRoom = '场地0001'"));
+        e.execEngine(QStringLiteral("UPDATE Room SET RoomState = '空闲', RoomOtherCost = 0 WHERE RoomIndex = 2"));
+        e.commit();
+    });
+    row("one checkout (bill, income, links, room)", checkoutLayer, checkoutEngine);
     std::printf("\n");
     return 0;
 }
