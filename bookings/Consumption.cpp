@@ -94,3 +94,67 @@ bool cataloguePrice(Query& q, const QString& item, double* price)
 }
 
 }  // namespace velbrisk
+
+namespace velbrisk {
+
+ItemResult saveCatalogueItem(Query& q, int editIndex, const QString& name, const QString& priceText)
+{
+    ItemResult r;
+    if (name.isEmpty()) {
+        r.message = QStringLiteral("项目名称不能为空");
+        r.focusName = true;
+        return r;
+    }
+    const double price = IsValidAmountText(priceText) ? TextToAmount(priceText) : 0;
+    const QString byName = QStringLiteral("Select * From CostReason Where CostReasonName = ") + quoted(name);
+    try {
+        if (editIndex == 0) {
+            q.setSql(byName);
+            q.open();
+            if (!q.isEmpty()) {
+                q.close();
+                r.message = QStringLiteral("该项目名称已经存在，请重新操作");
+                r.focusName = true;
+                return r;
+            }
+            q.insert();
+            q.setValue(QStringLiteral("CostReasonName"), name);
+            q.setValue(QStringLiteral("CostReasonPrice"), price);
+            q.post();
+            r.message = QStringLiteral("项目　") + name + QStringLiteral("　新增成功");
+        } else {
+            const QString byIndex = QStringLiteral("Select * From CostReason Where CostReasonIndex = ") + QString::number(editIndex);
+            q.setSql(byIndex);
+            q.open();
+            if (q.eof()) {
+                q.close();
+                return r;
+            }
+            if (q.str(QStringLiteral("CostReasonName")) != name) {
+                q.setSql(byName + QStringLiteral(" And CostReasonIndex <> ") + QString::number(editIndex));
+                q.open();
+                if (!q.isEmpty()) {
+                    q.close();
+                    r.message = QStringLiteral("该项目名称已经存在，请重新操作");
+                    r.focusName = true;
+                    return r;
+                }
+                q.setSql(byIndex);
+                q.open();
+            }
+            q.edit();
+            q.setValue(QStringLiteral("CostReasonName"), name);
+            q.setValue(QStringLiteral("CostReasonPrice"), price);
+            q.post();
+            r.message = QStringLiteral("项目修改成功");
+        }
+        q.close();
+        r.saved = true;
+    } catch (const Failure& e) {
+        q.close();
+        r.message = QStringLiteral("数据库打开失败：") + e.message();
+    }
+    return r;
+}
+
+}  // namespace velbrisk

@@ -34,3 +34,17 @@ QString storeCatalogueItem(Query& q, const QString& item, const QString& amountT
 bool cataloguePrice(Query& q, const QString& item, double* price);
 
 }  // namespace velbrisk
+
+namespace velbrisk {
+
+struct ItemResult {
+    bool saved = false;
+    QString message;
+    bool focusName = false;
+};
+
+// The item window's "确定": a new item (editIndex 0) or a change of one. A
+// price that is no amount is kept as 0.
+ItemResult saveCatalogueItem(Query& q, int editIndex, const QString& name, const QString& priceText);
+
+}  // namespace velbrisk

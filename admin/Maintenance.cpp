@@ -1,0 +1,180 @@
+#include "admin/Maintenance.h"
+
+#include "data/Database.h"
+#include "data/PublicFunction.h"
+#include "data/ShareDM.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <sqlite3.h>
+
+namespace velbrisk {
+
+QString backupFolder(const QString& appDir)
+{
+    const QString dir = appDir + QStringLiteral("数据库备份");
+    if (!QDir().mkpath(dir))
+        return QString();
+    return dir + QLatin1Char('/');
+}
+
+QString defaultBackupName(const QDate& today)
+{
+    return QStringLiteral("澄岳青檀阁") + today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".mdb");
+}
+
+namespace {
+
+// A file name beside `path` that is not taken.
+QString sibling(const QString& path, const QString& tag)
+{
+    const QString base = path + QLatin1Char('.') + tag;
+    QString p = base;
+    for (int n = 2; QFileInfo::exists(p); ++n)
+        p = base + QString::number(n);
+    return p;
+}
+
+bool replaceFile(const QString& from, const QString& to)
+{
+    // rename() replaces the target in one step on the same file system.
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+QString quickCheck(Connection& c)
+{
+    Statement st = c.prepareEngine(QStringLiteral("PRAGMA quick_check"));
+    if (st.step() && st.column(0).toString() == QLatin1String("ok"))
+        return QString();
+    return QStringLiteral("数据文件检查没有通过");
+}
+
+}  // namespace
+
+QString checkDataFile(const QString& file)
+{
+    try {
+        Connection c;
+        c.open(file);
+        return quickCheck(c);
+    } catch (const DbError& e) {
+        return e.message();
+    }
+}
+
+QString backupDataFile(Connection& live, const QString& target)
+{
+    if (!live.isOpen())
+        return QStringLiteral("数据库尚未打开");
+    const QString temp = sibling(target, QStringLiteral("part"));
+    QString error;
+    {
+        Connection copy;
+        try {
+            copy.create(temp);
+        } catch (const DbError& e) {
+            return e.message();
+        }
+        sqlite3_backup* b = sqlite3_backup_init(copy.handle(), "main", live.handle(), "main");
+        if (!b) {
+            error = engineErrorText(copy.handle(), sqlite3_errcode(copy.handle()));
+        } else {
+            int rc;
+            do {
+                rc = sqlite3_backup_step(b, 256);
+                if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+                    sqlite3_sleep(20);
+            } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
+            sqlite3_backup_finish(b);
+            if (rc != SQLITE_DONE)
+                error = engineErrorText(copy.handle(), rc);
+        }
+    }
+    if (error.isEmpty())
+        error = checkDataFile(temp);
+    if (error.isEmpty() && !replaceFile(temp, target))
+        error = QStringLiteral("无法写入备份文件：%1").arg(target);
+    if (!error.isEmpty())
+        QFile::remove(temp);
+    return error;
+}
+
+RestoreResult restoreDataFile(TShareDataModule& dm, const QString& dataPath, const QString& candidate,
+                              const QString& keepFolder)
+{
+    RestoreResult r;
+    if (QFileInfo(candidate).canonicalFilePath() == QFileInfo(dataPath).canonicalFilePath()) {
+        r.message = QStringLiteral("所选文件就是正在使用的数据库，不需要恢复");
+        return r;
+    }
+    if (const QString bad = checkDataFile(candidate); !bad.isEmpty()) {
+        r.message = QStringLiteral("所选文件不是本软件的数据库备份，没有进行恢复：\n") + bad;
+        return r;
+    }
+    const QString connection = dm.connectionString();
+    dm.disconnect();
+    auto reopen = [&] {
+        dm.setConnectionString(connection);
+        try {
+            dm.connect();
+        } catch (const DbError&) {
+        }
+    };
+    // Keep what is replaced.
+    r.keptCopy = keepFolder + QStringLiteral("恢复前的数据库")
+                 + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss")) + QStringLiteral(".mdb");
+    if (QFileInfo::exists(dataPath) && !QFile::copy(dataPath, r.keptCopy)) {
+        r.message = QStringLiteral("无法保存当前数据库的副本，没有进行恢复：%1").arg(r.keptCopy);
+        r.keptCopy.clear();
+        reopen();
+        return r;
+    }
+    const QString temp = sibling(dataPath, QStringLiteral("restore"));
+    if (!QFile::copy(candidate, temp) || !replaceFile(temp, dataPath)) {
+        QFile::remove(temp);
+        r.message = QStringLiteral("复制备份文件失败，当前数据库没有改变");
+        reopen();
+        return r;
+    }
+    if (const QString bad = checkDataFile(dataPath); !bad.isEmpty()) {
+        // Should the copy not open after all, the venue gets its own file back.
+        const QString back = sibling(dataPath, QStringLiteral("back"));
+        if (QFile::copy(r.keptCopy, back))
+            replaceFile(back, dataPath);
+        r.message = QStringLiteral("恢复后的数据库无法打开，已换回原来的数据库：") + bad;
+        reopen();
+        return r;
+    }
+    r.done = true;
+    return r;
+}
+
+static QString runCleared(Connection& c, const QString& first, const QString& second)
+{
+    try {
+        Transaction tx(c);
+        c.exec(first);
+        c.exec(second);
+        tx.commit();
+    } catch (const Failure& e) {
+        return QStringLiteral("SQL命令执行出错：") + e.message();
+    }
+    return QString();
+}
+
+QString clearBookings(Connection& c)
+{
+    return runCleared(c, QStringLiteral("Delete * From Book Where BookIndex > 1"),
+                      QStringLiteral("Update Room Set RoomState = '空闲' Where RoomState = '预订'"));
+}
+
+QString clearConsumption(Connection& c)
+{
+    return runCleared(c, QStringLiteral("Delete * From Cost Where CostBill = 0"),
+                      QStringLiteral("Update Room Set RoomOtherCost = 0"));
+}
+
+}  // namespace velbrisk

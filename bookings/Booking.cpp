@@ -1,0 +1,86 @@
+#include "bookings/Booking.h"
+
+#include "data/JetSql.h"
+#include "data/ShareDM.h"
+#include "rooms/RoomFee.h"
+
+namespace velbrisk {
+
+QString bookingLength(const QDateTime& begin, const QDateTime& end)
+{
+    return lengthText(roundedSeconds(begin, end));
+}
+
+QString saveBooking(TShareDataModule& dm, const BookingInput& in)
+{
+    if (in.end < in.begin)
+        return QStringLiteral("结束时间 不得小于 开始时间");
+    Query& q = dm.ADOQueryTemp;
+    try {
+        Transaction tx(dm.ADOConnection1);
+        if (in.isNew) {
+            q.setSql(QStringLiteral("Select * From Book"));
+            q.open();
+            q.insert();
+        } else {
+            q.setSql(QStringLiteral("Select * From Book Where BookIndex = ") + QString::number(in.editIndex));
+            q.open();
+            if (q.eof()) {
+                q.close();
+                return QString();
+            }
+            q.edit();
+        }
+        q.setValue(QStringLiteral("BookRoom"), in.room);
+        q.setValue(QStringLiteral("BookBeginTime"), in.begin);
+        q.setValue(QStringLiteral("BookEndTime"), in.end);
+        q.setValue(QStringLiteral("BookUseTime"), bookingLength(in.begin, in.end));
+        q.setValue(QStringLiteral("BookRemark"), in.remark);
+        q.post();
+        if (in.isNew && in.roomIndex > 0) {
+            q.setSql(QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(in.roomIndex));
+            q.open();
+            if (!q.eof() && q.str(QStringLiteral("RoomState")) == QStringLiteral("空闲")) {
+                q.edit();
+                q.setValue(QStringLiteral("RoomState"), QStringLiteral("预订"));
+                q.post();
+            }
+        }
+        q.close();
+        tx.commit();
+    } catch (const Failure& e) {
+        q.close();
+        return QStringLiteral("数据库打开失败：") + e.message();
+    }
+    return QString();
+}
+
+QString deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, const QString& roomName)
+{
+    Query& q = dm.ADOQueryTemp;
+    try {
+        Transaction tx(dm.ADOConnection1);
+        q.setSql(QStringLiteral("Delete * From Book Where BookIndex = ") + QString::number(bookIndex));
+        q.execSql();
+        q.setSql(QStringLiteral("Select * From Book Where BookRoom = ") + quoted(roomName));
+        q.open();
+        const bool noneLeft = q.isEmpty();
+        if (noneLeft) {
+            q.setSql(QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(roomIndex));
+            q.open();
+            if (!q.eof() && q.str(QStringLiteral("RoomState")) == QStringLiteral("预订")) {
+                q.edit();
+                q.setValue(QStringLiteral("RoomState"), QStringLiteral("空闲"));
+                q.post();
+            }
+        }
+        q.close();
+        tx.commit();
+    } catch (const Failure& e) {
+        q.close();
+        return QStringLiteral("数据库打开失败：") + e.message();
+    }
+    return QString();
+}
+
+}  // namespace velbrisk
