@@ -58,7 +58,7 @@ QString checkDataFile(const QString& file)
 {
     try {
         Connection c;
-        c.open(file);
+        c.open(file, QString::fromLatin1(Connection::kPassword), true, true);
         return quickCheck(c);
     } catch (const DbError& e) {
         return e.message();
@@ -123,6 +123,13 @@ RestoreResult restoreDataFile(TShareDataModule& dm, const QString& dataPath, con
         } catch (const DbError&) {
         }
     };
+    // With the program's own connection closed, a write-ahead log that is
+    // still there belongs to another program holding the file open.
+    if (QFileInfo(dataPath + QStringLiteral("-wal")).size() > 0) {
+        r.message = QStringLiteral("数据库正被其他程序使用，请先关闭所有的客户端，然后再进行数据恢复");
+        reopen();
+        return r;
+    }
     // Keep what is replaced.
     r.keptCopy = keepFolder + QStringLiteral("恢复前的数据库")
                  + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss")) + QStringLiteral(".mdb");

@@ -1,13 +1,21 @@
 #include "app/Application.h"
 
 #include "app/MainForm.h"
+#include "admin/AskForm.h"
+#include "admin/LoginForm.h"
+#include "admin/PowerForm.h"
+#include "admin/SettingForm.h"
 #include "app/NetworkForm.h"
+#include "bookings/BookForm.h"
+#include "bookings/CostReasonForm.h"
+#include "rooms/RoomSearchForm.h"
 #include "bookings/CostForm.h"
 #include "data/ProgressForm.h"
 #include "report/PreviewForm.h"
 #include "rooms/RoomForm.h"
 #include "rooms/RoomForm2.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 
@@ -44,18 +52,41 @@ Application::Application(const StartOptions& options, Platform platform, ReportP
     m_formNetwork = std::make_unique<TFormNetwork>(m_ctx, main);
     m_formRoom = std::make_unique<TFormRoom>(m_ctx, main);
     m_formRoom2 = std::make_unique<TFormRoom2>(m_ctx, main);
+    m_formBook = std::make_unique<TFormBook>(m_ctx, main);
     m_formCost = std::make_unique<TFormCost>(m_ctx, main);
+    m_formPower = std::make_unique<TFormPower>(m_ctx, main);
+    m_formCostReason = std::make_unique<TFormCostReason>(m_ctx, main);
+    m_formAsk = std::make_unique<TFormAsk>(main);
+    m_asker = std::make_unique<FormWordAsker>(m_formAsk.get());
+    m_formSetting = std::make_unique<TFormSetting>(m_ctx, m_formPower.get(), m_formCostReason.get(), m_asker.get(), main);
+    m_formLogin = std::make_unique<TFormLogin>(m_ctx, main);
+    m_formRoomSearch = std::make_unique<TFormRoomSearch>(main);
     m_formProgress = std::make_unique<TFormProgress>(main);
+    // Windows keep their parents for centring; the settings window and the
+    // login window sit above the ones they open.
+    m_formPower->setParent(m_formSetting.get(), m_formPower->windowFlags());
+    m_formCostReason->setParent(m_formSetting.get(), m_formCostReason->windowFlags());
+    m_formAsk->setParent(m_formSetting.get(), m_formAsk->windowFlags());
     m_formMain->setNetworkForm(m_formNetwork.get());
     m_formMain->setRoomForms(m_formRoom.get(), m_formRoom2.get());
-    m_formRoom->setForms(m_formCost.get(), m_formRoom2.get());
+    m_formMain->setAdminForms(m_formLogin.get(), m_formSetting.get());
+    m_formRoom->setForms(m_formCost.get(), m_formRoom2.get(), m_formBook.get());
+    m_formSetting->endProgram = [this] { m_formMain->close(); };
 }
 
 Application::~Application()
 {
     // The other windows are children of the main window and go with it.
+    // Children of the settings window go with it.
+    m_formAsk.release();
+    m_formCostReason.release();
+    m_formPower.release();
     m_formProgress.release();
+    m_formRoomSearch.release();
+    m_formLogin.release();
+    m_formSetting.release();
     m_formCost.release();
+    m_formBook.release();
     m_formRoom2.release();
     m_formRoom.release();
     m_formNetwork.release();

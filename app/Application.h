@@ -8,7 +8,15 @@
 
 namespace velbrisk {
 
+class FormWordAsker;
 class ReportPresenter;
+class TFormAsk;
+class TFormBook;
+class TFormCostReason;
+class TFormLogin;
+class TFormPower;
+class TFormRoomSearch;
+class TFormSetting;
 class TFormCost;
 class TFormMain;
 class TFormNetwork;
@@ -37,6 +45,13 @@ public:
     TFormRoom& formRoom() const { return *m_formRoom; }
     TFormRoom2& formRoom2() const { return *m_formRoom2; }
     TFormCost& formCost() const { return *m_formCost; }
+    TFormBook& formBook() const { return *m_formBook; }
+    TFormSetting& formSetting() const { return *m_formSetting; }
+    TFormLogin& formLogin() const { return *m_formLogin; }
+    TFormRoomSearch& formRoomSearch() const { return *m_formRoomSearch; }
+    TFormPower& formPower() const { return *m_formPower; }
+    TFormCostReason& formCostReason() const { return *m_formCostReason; }
+    TFormAsk& formAsk() const { return *m_formAsk; }
     TShareDataModule& dataModule() { return m_dm; }
     Globals& globals() { return m_g; }
     AppContext& context() { return m_ctx; }
@@ -50,7 +65,15 @@ private:
     std::unique_ptr<TFormNetwork> m_formNetwork;
     std::unique_ptr<TFormRoom> m_formRoom;
     std::unique_ptr<TFormRoom2> m_formRoom2;
+    std::unique_ptr<TFormBook> m_formBook;
     std::unique_ptr<TFormCost> m_formCost;
+    std::unique_ptr<TFormSetting> m_formSetting;
+    std::unique_ptr<TFormLogin> m_formLogin;
+    std::unique_ptr<TFormRoomSearch> m_formRoomSearch;
+    std::unique_ptr<TFormPower> m_formPower;
+    std::unique_ptr<TFormCostReason> m_formCostReason;
+    std::unique_ptr<TFormAsk> m_formAsk;
+    std::unique_ptr<FormWordAsker> m_asker;
     std::unique_ptr<TFormProgress> m_formProgress;
 };
 

@@ -1,5 +1,8 @@
 #include "app/MainForm.h"
 
+#include "admin/LoginForm.h"
+#include "admin/SettingForm.h"
+#include "admin/Users.h"
 #include "app/AppContext.h"
 #include "app/NetworkForm.h"
 #include "app/Startup.h"
@@ -92,7 +95,8 @@ void TFormMain::buildLayout()
     auto* chat = button("技术支持");
     connect(home, &QPushButton::clicked, this, [this] { m_ctx.platform.opener->open(m_ctx.g.resourcePath(QStringLiteral("Help.html"))); });
     connect(chat, &QPushButton::clicked, this, [this] { m_ctx.platform.opener->open(m_ctx.g.resourcePath(QStringLiteral("Help.html"))); });
-    connect(m_loginButton, &QPushButton::clicked, this, [this] { ApplyLogin(); });
+    connect(m_loginButton, &QPushButton::clicked, this, &TFormMain::ActionLoginExecute);
+    connect(m_settingButton, &QPushButton::clicked, this, &TFormMain::SettingButtonClick);
 
     m_tileArea = new QWidget(central);
     m_tileArea->setMouseTracking(true);
@@ -302,14 +306,43 @@ bool TFormMain::startUp()
 
 bool TFormMain::ApplyLogin()
 {
-    // Automatic login as the manager; the login window joins with the users.
-    m_ctx.g.CurrentUserName = QStringLiteral("经营主管");
-    m_ctx.g.CurrentUserRights = QStringLiteral("经营报表，财务管理，参数设置");
+    bool loggedIn = true;
+    if (m_ctx.options().read(opt::LoginMode) != QStringLiteral("手动登录")) {
+        m_ctx.g.CurrentUserName = QString::fromUtf8(kManager);
+        m_ctx.g.CurrentUserRights = QString::fromUtf8(kAllRights);
+    } else {
+        loggedIn = m_formLogin && m_formLogin->exec() == QDialog::Accepted;
+    }
+    ShowLaunchers();
+    return loggedIn;
+}
+
+void TFormMain::ShowLaunchers()
+{
     const QString& rights = m_ctx.g.CurrentUserRights;
     m_reportButton->setVisible(rights.contains(QStringLiteral("经营报表")));
     m_accountButton->setVisible(rights.contains(QStringLiteral("财务管理")));
     m_settingButton->setVisible(rights.contains(QStringLiteral("参数设置")));
-    return true;
+}
+
+void TFormMain::ActionLoginExecute()
+{
+    if (m_ctx.options().read(opt::LoginMode) == QStringLiteral("自动登录")) {
+        m_ctx.prompt().inform(QStringLiteral("当前的登录模式设置为：以经营主管身份直接登录\r\n\r\n"
+                                             "　　　　如果想以其他用户身份登录软件\r\n\r\n"
+                                             "　　请先进入参数设置，修改软件登录模式"));
+        return;
+    }
+    ApplyLogin();
+}
+
+void TFormMain::SettingButtonClick()
+{
+    if (!m_formSetting)
+        return;
+    m_formSetting->exec();
+    if (m_formSetting->Changed)
+        RefreshBoard();
 }
 
 }  // namespace velbrisk

@@ -19,8 +19,10 @@ struct AppContext;
 class Countdown;
 class RoomTile;
 class TFormNetwork;
+class TFormLogin;
 class TFormRoom;
 class TFormRoom2;
+class TFormSetting;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -36,11 +38,20 @@ public:
         m_formRoom = room;
         m_formRoom2 = room2;
     }
+    void setAdminForms(TFormLogin* login, TFormSetting* setting)
+    {
+        m_formLogin = login;
+        m_formSetting = setting;
+    }
 
     // Start-up when first shown: find and open the data file, log in, build
     // the board. False when the program has to end.
     bool startUp();
     bool ApplyLogin();
+    // Shows the three launchers by the rights of the logged-in user.
+    void ShowLaunchers();
+    void ActionLoginExecute();
+    void SettingButtonClick();
 
     void RefreshBoard();
     void ArrangeTiles(bool large);
@@ -84,6 +95,8 @@ private:
     TFormNetwork* m_network = nullptr;
     TFormRoom* m_formRoom = nullptr;
     TFormRoom2* m_formRoom2 = nullptr;
+    TFormLogin* m_formLogin = nullptr;
+    TFormSetting* m_formSetting = nullptr;
     std::unique_ptr<Countdown> m_countdown;
     QTimer m_timer;
     bool m_started = false;

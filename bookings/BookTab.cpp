@@ -1,11 +1,15 @@
 #include "bookings/BookTab.h"
 
 #include "app/AppContext.h"
+#include "bookings/BookForm.h"
+#include "bookings/Booking.h"
 #include "data/JetSql.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "widgets/DataGrid.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velbrisk {
@@ -14,19 +18,70 @@ BookTab::BookTab(AppContext& ctx, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_query(ctx.dm.ADOConnection1), m_grid(new DataGrid(this))
 {
     auto* layout = new QVBoxLayout(this);
+    auto* buttons = new QHBoxLayout;
+    auto add = [&](const char* text, void (BookTab::*slot)()) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        buttons->addWidget(b);
+    };
+    add("新增记录", &BookTab::NewRecord);
+    add("修改记录", &BookTab::EditRecord);
+    add("删除记录", &BookTab::DeleteRecord);
+    buttons->addStretch();
+    layout->addLayout(buttons);
     layout->addWidget(m_grid, 1);
     m_grid->setColumns({{QStringLiteral("BookIndex"), QStringLiteral("编号"), 50},
                         {QStringLiteral("BookRoom"), QStringLiteral("房间名称"), 90},
-                        {QStringLiteral("BookBeginTime"), QStringLiteral("开始时间"), 130},
-                        {QStringLiteral("BookEndTime"), QStringLiteral("结束时间"), 130},
-                        {QStringLiteral("BookUseTime"), QStringLiteral("预订时长"), 70},
-                        {QStringLiteral("BookRemark"), QStringLiteral("备注信息"), 150}});
+                        {QStringLiteral("BookBeginTime"), QStringLiteral("预订开始"), 130},
+                        {QStringLiteral("BookEndTime"), QStringLiteral("预订结束"), 130},
+                        {QStringLiteral("BookUseTime"), QStringLiteral("使用时间"), 70}});
     m_grid->setQuery(&m_query);
+    connect(m_grid, &DataGrid::rowActivated, this, [this] { EditRecord(); });
 }
 
-void BookTab::load(const QString& roomName)
+void BookTab::NewRecord()
+{
+    m_bookForm->Mode = QStringLiteral("新增");
+    m_bookForm->NewRoomName = m_room;
+    m_bookForm->NewRoomIndex = m_roomIndex;
+    if (m_bookForm->exec() == QDialog::Accepted) {
+        emit bookingsChanged();
+        load(m_room, m_roomIndex);
+    }
+}
+
+void BookTab::EditRecord()
+{
+    if (!m_grid->moveQueryToCurrent() || m_query.isNull(QStringLiteral("BookIndex"))) {
+        m_ctx.prompt().inform(QStringLiteral("请先选中需要修改的记录"));
+        return;
+    }
+    m_bookForm->Mode = QStringLiteral("修改");
+    m_bookForm->EditIndex = int(m_query.integer(QStringLiteral("BookIndex")));
+    if (m_bookForm->exec() == QDialog::Accepted)
+        load(m_room, m_roomIndex);
+}
+
+void BookTab::DeleteRecord()
+{
+    if (!m_grid->moveQueryToCurrent() || m_query.isNull(QStringLiteral("BookIndex"))) {
+        m_ctx.prompt().inform(QStringLiteral("请先选中需要删除的记录"));
+        return;
+    }
+    if (!m_ctx.prompt().ask(QStringLiteral("您确定要删除该记录吗？"), QStringLiteral("删除确认")))
+        return;
+    emit bookingsChanged();
+    const QString error = deleteBooking(m_ctx.dm, int(m_query.integer(QStringLiteral("BookIndex"))), m_roomIndex, m_room);
+    if (!error.isEmpty())
+        m_ctx.prompt().inform(error);
+    load(m_room, m_roomIndex);
+}
+
+void BookTab::load(const QString& roomName, int roomIndex)
 {
     m_room = roomName;
+    m_roomIndex = roomIndex;
     OpenQuery(m_query, QStringLiteral("Select * From Book Where BookRoom = ") + quoted(roomName),
               QStringLiteral("数据库打开失败"));
     m_grid->reload();

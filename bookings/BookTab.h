@@ -8,13 +8,18 @@ namespace velbrisk {
 
 struct AppContext;
 class DataGrid;
+class TFormBook;
 
 class BookTab : public QWidget {
     Q_OBJECT
 public:
-    BookTab(AppContext& ctx, QWidget* parent = nullptr);
+    explicit BookTab(AppContext& ctx, QWidget* parent = nullptr);
+    void setBookForm(TFormBook* form) { m_bookForm = form; }
 
-    void load(const QString& roomName);
+    void load(const QString& roomName, int roomIndex);
+    void NewRecord();
+    void EditRecord();
+    void DeleteRecord();
     // Whether the list is open and holds a booking.
     bool hasBookings();
 
@@ -29,6 +34,8 @@ protected:
     Query m_query;
     DataGrid* m_grid;
     QString m_room;
+    int m_roomIndex = 0;
+    TFormBook* m_bookForm = nullptr;
 };
 
 }  // namespace velbrisk

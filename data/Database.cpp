@@ -354,14 +354,14 @@ static void applyKey(sqlite3* db, const QString& password)
     sqlite3_key(db, key.constData(), int(key.size()));
 }
 
-void Connection::open(const QString& path, const QString& password, bool checkTables)
+void Connection::open(const QString& path, const QString& password, bool checkTables, bool readOnly)
 {
     close();
     if (!QFileInfo(path).isFile())
         throw DbError(DbError::Kind::Missing, QStringLiteral("数据文件不存在：%1").arg(path));
     sqlite3* db = nullptr;
     const QByteArray p = QFile::encodeName(path);
-    int rc = sqlite3_open_v2(p.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    int rc = sqlite3_open_v2(p.constData(), &db, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         const QString err = engineErrorText(db, rc);
         sqlite3_close(db);
@@ -381,6 +381,11 @@ void Connection::open(const QString& path, const QString& password, bool checkTa
     m_db = db;
     m_path = path;
     registerFunctions();
+    if (!readOnly) {
+        // Readers never hold writers up (lists keep their statements while
+        // they scroll), and a crash never leaves a half-written file.
+        sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    }
     if (checkTables) {
         const QString missing = missingTable(*this);
         if (!missing.isEmpty()) {

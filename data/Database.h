@@ -79,7 +79,7 @@ public:
     // file; the connection then stays closed. `checkTables` also refuses a
     // valid file that lacks one of our tables.
     void open(const QString& path, const QString& password = QString::fromLatin1(kPassword),
-              bool checkTables = true);
+              bool checkTables = true, bool readOnly = false);
     // Creates a new, empty encrypted data file (for the template tool and tests).
     void create(const QString& path, const QString& password = QString::fromLatin1(kPassword));
     void close();

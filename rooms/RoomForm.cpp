@@ -1,6 +1,7 @@
 #include "rooms/RoomForm.h"
 
 #include "app/AppContext.h"
+#include "bookings/BookForm.h"
 #include "bookings/BookTab.h"
 #include "bookings/CostTab.h"
 #include "data/PublicFunction.h"
@@ -181,14 +182,7 @@ QWidget* TFormRoom::buildOperationTab()
     connect(m_billButton, &QPushButton::clicked, this, &TFormRoom::ActionBillExecute);
     connect(m_cancelButton, &QPushButton::clicked, this, &TFormRoom::ActionCancelExecute);
 
-    m_timeMenu = new QMenu(this);
-    const std::pair<const char*, int> items[] = {{"+ 15:00", 15 * 60},   {"+ 20:00", 20 * 60},   {"+ 30:00", 30 * 60},
-                                                 {"+ 1:00:00", 3600},    {"+ 2:00:00", 7200},    {"+ 3:00:00", 10800},
-                                                 {"+ 4:00:00", 14400},   {"+ 5:00:00", 18000}};
-    for (const auto& [text, seconds] : items) {
-        const int s = seconds;
-        m_timeMenu->addAction(QString::fromUtf8(text), this, [this, s] { AdjustLength(s); });
-    }
+    m_timeMenu = makeLengthMenu(this, [this](int seconds) { AdjustLength(seconds); });
     connect(m_plus, &QPushButton::clicked, this, [this] { m_timeMenu->popup(m_plus->mapToGlobal(QPoint(35, 0))); });
     m_plus->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_plus, &QPushButton::customContextMenuRequested, this,
@@ -196,9 +190,10 @@ QWidget* TFormRoom::buildOperationTab()
     return page;
 }
 
-void TFormRoom::setForms(TFormCost* costForm, TFormRoom2* roomForm2)
+void TFormRoom::setForms(TFormCost* costForm, TFormRoom2* roomForm2, TFormBook* bookForm)
 {
     m_costTab->setCostForm(costForm);
+    m_bookTab->setBookForm(bookForm);
     m_formRoom2 = roomForm2;
 }
 
@@ -277,7 +272,7 @@ void TFormRoom::prepare(const QDateTime& now)
     m_tabs->setCurrentIndex(0);
     m_customer->setFocus();
     ComputeRoomFee();
-    m_bookTab->load(m_name->text());
+    m_bookTab->load(m_name->text(), OpenRoomIndex);
     m_costTab->load(m_name->text());
 }
 

@@ -18,6 +18,7 @@ namespace velbrisk {
 struct AppContext;
 class BookTab;
 class CostTab;
+class TFormBook;
 class TFormCost;
 class TFormRoom2;
 
@@ -25,7 +26,7 @@ class TFormRoom : public QDialog {
     Q_OBJECT
 public:
     explicit TFormRoom(AppContext& ctx, QWidget* parent = nullptr);
-    void setForms(TFormCost* costForm, TFormRoom2* roomForm2);
+    void setForms(TFormCost* costForm, TFormRoom2* roomForm2, TFormBook* bookForm);
 
     int OpenRoomIndex = 0;
     bool Changed = false;

@@ -31,6 +31,9 @@ void QueryModel::reload()
     m_fieldIndex.clear();
     for (const GridColumn& c : m_columns)
         m_fieldIndex << (m_query && m_query->isOpen() ? m_query->fieldIndex(c.field) : -1);
+    // The first screen at once; the rest as the view scrolls.
+    if (m_query && m_query->isOpen() && m_query->fetchedCount() < kBatch)
+        m_query->fetchMore(kBatch - m_query->fetchedCount());
     m_rows = m_query && m_query->isOpen() ? m_query->fetchedCount() : 0;
     // Views may ask for more rows while a change is still being announced;
     // they ask again afterwards.

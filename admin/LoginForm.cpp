@@ -1,0 +1,88 @@
+#include "admin/LoginForm.h"
+
+#include "admin/Users.h"
+#include "app/AppContext.h"
+#include "data/PublicFunction.h"
+#include "data/ShareDM.h"
+#include "widgets/ComboList.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace velbrisk {
+
+TFormLogin::TFormLogin(AppContext& ctx, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_ctx(ctx),
+      m_user(new QComboBox(this)), m_password(new QLineEdit(this)),
+      m_hint(new QLabel(QStringLiteral("当前用户的登录密码为空"), this))
+{
+    setWindowTitle(QStringLiteral("软件登录"));
+    auto* g = new QGridLayout(this);
+    g->addWidget(new QLabel(QStringLiteral("登录帐号："), this), 0, 0);
+    g->addWidget(m_user, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("登录密码："), this), 1, 0);
+    m_password->setEchoMode(QLineEdit::Password);
+    g->addWidget(m_password, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("登录"), this);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    ok->setDefault(true);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    g->addLayout(buttons, 2, 0, 1, 2);
+    m_hint->setStyleSheet(QStringLiteral("color: gray"));
+    m_hint->hide();
+    g->addWidget(m_hint, 3, 0, 1, 2);
+    connect(m_user, &QComboBox::currentIndexChanged, this, &TFormLogin::UserChanged);
+    connect(ok, &QPushButton::clicked, this, &TFormLogin::LoginClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    setFixedSize(sizeHint().expandedTo(QSize(300, 150)));
+}
+
+int TFormLogin::exec()
+{
+    prepare();
+    if (QWidget* screen = window())
+        move(screen->screen()->availableGeometry().center() - rect().center());
+    return QDialog::exec();
+}
+
+void TFormLogin::prepare()
+{
+    const QSignalBlocker block(m_user);
+    LoadCombo(m_user, m_ctx.dm.ADOQueryTemp, QStringLiteral("Select * From Power"), false, QStringLiteral("PowerName"));
+    const QString last = m_ctx.options().read(opt::LastUser);
+    const int at = m_user->findText(last);
+    m_user->setCurrentIndex(at >= 0 ? at : (m_user->count() > 0 ? 0 : -1));
+    m_password->clear();
+    UserChanged();
+}
+
+void TFormLogin::UserChanged()
+{
+    const LoginCheck c = checkLogin(m_ctx.dm.ADOQueryTemp, m_user->currentText(), QString());
+    if (c.found)
+        m_hint->setVisible(c.emptyPassword);
+}
+
+void TFormLogin::LoginClick()
+{
+    const LoginCheck c = checkLogin(m_ctx.dm.ADOQueryTemp, m_user->currentText(), m_password->text());
+    if (!c.found)
+        return;
+    if (!c.matches) {
+        m_ctx.prompt().inform(QStringLiteral("密码不正确，请重新操作"));
+        return;
+    }
+    m_ctx.g.CurrentUserName = c.name;
+    m_ctx.g.CurrentUserRights = c.rights;
+    accept();
+}
+
+}  // namespace velbrisk

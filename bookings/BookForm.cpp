@@ -1,0 +1,154 @@
+#include "bookings/BookForm.h"
+
+#include "app/AppContext.h"
+#include "bookings/Booking.h"
+#include "data/PublicFunction.h"
+#include "data/ShareDM.h"
+
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimeEdit>
+
+namespace velbrisk {
+
+QMenu* makeLengthMenu(QWidget* parent, const std::function<void(int seconds)>& apply)
+{
+    auto* menu = new QMenu(parent);
+    const std::pair<const char*, int> items[] = {{"+ 15:00", 15 * 60}, {"+ 20:00", 20 * 60}, {"+ 30:00", 30 * 60},
+                                                 {"+ 1:00:00", 3600},  {"+ 2:00:00", 7200},  {"+ 3:00:00", 10800},
+                                                 {"+ 4:00:00", 14400}, {"+ 5:00:00", 18000}};
+    for (const auto& [text, seconds] : items) {
+        const int s = seconds;
+        menu->addAction(QString::fromUtf8(text), parent, [apply, s] { apply(s); });
+    }
+    return menu;
+}
+
+TFormBook::TFormBook(AppContext& ctx, QWidget* parent)
+    : QDialog(parent), m_ctx(ctx), m_room(new QLineEdit(this)), m_beginDate(new QDateEdit(this)),
+      m_beginTime(new QTimeEdit(this)), m_endDate(new QDateEdit(this)), m_endTime(new QTimeEdit(this)),
+      m_length(new QLineEdit(QStringLiteral("1:00:00"), this)), m_remark(new QPlainTextEdit(this))
+{
+    setWindowTitle(QStringLiteral("房间预订"));
+    auto* g = new QGridLayout(this);
+    m_room->setReadOnly(true);
+    m_length->setReadOnly(true);
+    g->addWidget(new QLabel(QStringLiteral("房间名称："), this), 0, 0);
+    g->addWidget(m_room, 0, 1, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("开始时间："), this), 1, 0);
+    g->addWidget(m_beginDate, 1, 1);
+    g->addWidget(m_beginTime, 1, 2);
+    auto* plus = new QPushButton(QStringLiteral("+"), this);
+    plus->setFixedWidth(28);
+    plus->setAutoDefault(false);
+    g->addWidget(plus, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("结束时间："), this), 2, 0);
+    g->addWidget(m_endDate, 2, 1);
+    g->addWidget(m_endTime, 2, 2);
+    g->addWidget(new QLabel(QStringLiteral("时间长度："), this), 3, 0);
+    g->addWidget(m_length, 3, 1, 1, 2);
+    g->addWidget(new QLabel(QStringLiteral("备注信息："), this), 4, 0, Qt::AlignTop);
+    m_remark->setFixedHeight(60);
+    g->addWidget(m_remark, 4, 1, 1, 3);
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    g->addLayout(buttons, 5, 0, 1, 4);
+    for (QDateEdit* d : {m_beginDate, m_endDate}) {
+        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        d->setCalendarPopup(true);
+        connect(d, &QDateEdit::dateChanged, this, &TFormBook::UpdateLength);
+    }
+    for (QTimeEdit* t : {m_beginTime, m_endTime}) {
+        t->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+        connect(t, &QTimeEdit::timeChanged, this, &TFormBook::UpdateLength);
+    }
+    m_menu = makeLengthMenu(this, [this](int s) { AdjustLength(s); });
+    connect(plus, &QPushButton::clicked, this, [this, plus] { m_menu->popup(plus->mapToGlobal(QPoint(35, 0))); });
+    connect(ok, &QPushButton::clicked, this, &TFormBook::ActionYesExecute);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    setFixedSize(sizeHint().expandedTo(QSize(380, 240)));
+}
+
+int TFormBook::exec()
+{
+    prepare();
+    return QDialog::exec();
+}
+
+QDateTime TFormBook::begin() const { return QDateTime(m_beginDate->date(), m_beginTime->time()); }
+QDateTime TFormBook::end() const { return QDateTime(m_endDate->date(), m_endTime->time()); }
+
+void TFormBook::setBegin(const QDateTime& dt)
+{
+    m_beginDate->setDate(dt.date());
+    m_beginTime->setTime(dt.time());
+}
+
+void TFormBook::setEnd(const QDateTime& dt)
+{
+    m_endDate->setDate(dt.date());
+    m_endTime->setTime(dt.time());
+}
+
+void TFormBook::prepare(const QDateTime& now)
+{
+    if (Mode == QStringLiteral("新增")) {
+        const QTime t(now.time().hour(), now.time().minute(), now.time().second());
+        m_room->setText(NewRoomName);
+        setBegin(QDateTime(now.date(), t));
+        const QTime e = t.addSecs(3600);
+        setEnd(QDateTime(t > e ? now.date().addDays(1) : now.date(), e));
+        m_remark->clear();
+    } else {
+        Query& q = m_ctx.dm.ADOQueryTemp;
+        if (OpenQuery(q, QStringLiteral("Select * From Book Where BookIndex = ") + QString::number(EditIndex),
+                      QStringLiteral("数据库打开失败"))
+            && !q.eof()) {
+            m_room->setText(q.str(QStringLiteral("BookRoom")));
+            setBegin(q.dateTime(QStringLiteral("BookBeginTime")));
+            setEnd(q.dateTime(QStringLiteral("BookEndTime")));
+            m_remark->setPlainText(q.str(QStringLiteral("BookRemark")));
+        }
+        q.close();
+    }
+    m_endTime->setFocus();
+    UpdateLength();
+}
+
+void TFormBook::UpdateLength() { m_length->setText(bookingLength(begin(), end())); }
+
+void TFormBook::AdjustLength(int seconds)
+{
+    m_endTime->setTime(m_beginTime->time().addSecs(seconds));
+    UpdateLength();
+}
+
+void TFormBook::ActionYesExecute()
+{
+    BookingInput in;
+    in.isNew = Mode == QStringLiteral("新增");
+    in.editIndex = EditIndex;
+    in.roomIndex = in.isNew ? NewRoomIndex : 0;
+    in.room = m_room->text();
+    in.begin = begin();
+    in.end = end();
+    in.remark = m_remark->toPlainText();
+    const QString error = saveBooking(m_ctx.dm, in);
+    if (!error.isEmpty()) {
+        m_ctx.prompt().inform(error);
+        return;
+    }
+    accept();
+}
+
+}  // namespace velbrisk

@@ -1,0 +1,57 @@
+#pragma once
+// The booking window: a room's booked begin and end and a remark.
+#include <QDateTime>
+#include <QDialog>
+
+class QDateEdit;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QTimeEdit;
+
+namespace velbrisk {
+
+struct AppContext;
+
+class TFormBook : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormBook(AppContext& ctx, QWidget* parent = nullptr);
+
+    QString Mode = QStringLiteral("新增");
+    int EditIndex = 0;
+    QString NewRoomName;
+    int NewRoomIndex = 0;  // the room whose state a new booking may change
+
+    void prepare(const QDateTime& now = QDateTime::currentDateTime());
+    void ActionYesExecute();
+    void AdjustLength(int seconds);
+    void UpdateLength();
+
+    QDateTime begin() const;
+    QDateTime end() const;
+    void setBegin(const QDateTime& dt);
+    void setEnd(const QDateTime& dt);
+    QLineEdit* lengthEdit() const { return m_length; }
+    QLineEdit* roomEdit() const { return m_room; }
+    QPlainTextEdit* remarkEdit() const { return m_remark; }
+    QMenu* timeMenu() const { return m_menu; }
+
+    int exec() override;
+
+private:
+    AppContext& m_ctx;
+    QLineEdit* m_room;
+    QDateEdit* m_beginDate;
+    QTimeEdit* m_beginTime;
+    QDateEdit* m_endDate;
+    QTimeEdit* m_endTime;
+    QLineEdit* m_length;
+    QPlainTextEdit* m_remark;
+    QMenu* m_menu;
+};
+
+// The eight lengths of the "+" menus: "+ 15:00" ... "+ 5:00:00".
+QMenu* makeLengthMenu(QWidget* parent, const std::function<void(int seconds)>& apply);
+
+}  // namespace velbrisk

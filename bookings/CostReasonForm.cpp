@@ -1,0 +1,74 @@
+#include "bookings/CostReasonForm.h"
+
+#include "app/AppContext.h"
+#include "bookings/Consumption.h"
+#include "data/PublicFunction.h"
+#include "data/ShareDM.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velbrisk {
+
+TFormCostReason::TFormCostReason(AppContext& ctx, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_ctx(ctx),
+      m_name(new QLineEdit(this)), m_price(new QLineEdit(this))
+{
+    setWindowTitle(QStringLiteral("经营项目"));
+    auto* g = new QGridLayout(this);
+    g->addWidget(new QLabel(QStringLiteral("项目名称："), this), 0, 0);
+    g->addWidget(m_name, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("项目价格："), this), 1, 0);
+    g->addWidget(m_price, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    ok->setDefault(true);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    g->addLayout(buttons, 2, 0, 1, 2);
+    connect(ok, &QPushButton::clicked, this, &TFormCostReason::ActionYesExecute);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    setFixedSize(sizeHint().expandedTo(QSize(280, 120)));
+}
+
+int TFormCostReason::exec()
+{
+    prepare();
+    return QDialog::exec();
+}
+
+void TFormCostReason::prepare()
+{
+    m_name->clear();
+    m_price->setText(QStringLiteral("0"));
+    if (Mode != QStringLiteral("新增")) {
+        Query& q = m_ctx.dm.ADOQueryTemp;
+        if (OpenQuery(q, QStringLiteral("Select * From CostReason Where CostReasonIndex = ") + QString::number(EditIndex),
+                      QStringLiteral("数据库打开失败"))
+            && !q.eof()) {
+            m_name->setText(q.str(QStringLiteral("CostReasonName")));
+            m_price->setText(FormatRounded(q.num(QStringLiteral("CostReasonPrice"))));
+        }
+        q.close();
+    }
+    m_name->setFocus();
+}
+
+void TFormCostReason::ActionYesExecute()
+{
+    const ItemResult r = saveCatalogueItem(m_ctx.dm.ADOQueryTemp, Mode == QStringLiteral("新增") ? 0 : EditIndex,
+                                           m_name->text(), m_price->text());
+    if (!r.message.isEmpty())
+        m_ctx.prompt().inform(r.message);
+    if (r.focusName)
+        m_name->setFocus();
+    if (r.saved)
+        accept();
+}
+
+}  // namespace velbrisk

@@ -1,0 +1,32 @@
+#pragma once
+// The item catalogue in the settings window: the list and its actions.
+#include "data/Query.h"
+
+#include <QGroupBox>
+
+namespace velbrisk {
+
+struct AppContext;
+class DataGrid;
+class TFormCostReason;
+
+class ItemList : public QGroupBox {
+    Q_OBJECT
+public:
+    ItemList(AppContext& ctx, TFormCostReason* itemForm, QWidget* parent = nullptr);
+
+    void load();
+    void NewItem();
+    void EditItem();
+    void DeleteItem();
+    DataGrid* grid() const { return m_grid; }
+    Query& query() { return m_query; }
+
+private:
+    AppContext& m_ctx;
+    TFormCostReason* m_itemForm;
+    Query m_query;
+    DataGrid* m_grid;
+};
+
+}  // namespace velbrisk

@@ -1,0 +1,55 @@
+#include "rooms/RoomSearchForm.h"
+
+#include "rooms/RoomCatalogue.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velbrisk {
+
+TFormRoomSearch::TFormRoomSearch(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setWindowTitle(QStringLiteral("房间搜索"));
+    auto* g = new QGridLayout(this);
+    const char* labels[] = {"房间名称：", "房间备注：", "房主姓名：", "备注信息："};
+    for (int i = 0; i < 4; ++i) {
+        g->addWidget(new QLabel(QString::fromUtf8(labels[i]), this), i, 0);
+        m_edits[i] = new QLineEdit(this);
+        g->addWidget(m_edits[i], i, 1);
+    }
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    ok->setDefault(true);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    g->addLayout(buttons, 4, 0, 1, 2);
+    connect(ok, &QPushButton::clicked, this, &TFormRoomSearch::OkClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int TFormRoomSearch::exec()
+{
+    prepare();
+    return QDialog::exec();
+}
+
+void TFormRoomSearch::prepare()
+{
+    for (QLineEdit* e : m_edits)
+        e->clear();
+    m_edits[0]->setFocus();
+}
+
+void TFormRoomSearch::OkClick()
+{
+    Condition = roomSearchCondition(m_edits[0]->text(), m_edits[1]->text(), m_edits[2]->text(), m_edits[3]->text());
+    accept();
+}
+
+}  // namespace velbrisk

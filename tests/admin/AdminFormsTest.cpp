@@ -1,0 +1,289 @@
+// Bookings, users and login, settings, word lists, backup and clearing as a
+// person meets them in the windows.
+#include "admin/AskForm.h"
+#include "admin/LoginForm.h"
+#include "admin/PowerForm.h"
+#include "admin/SettingForm.h"
+#include "admin/UserList.h"
+#include "admin/WordLists.h"
+#include "app/Application.h"
+#include "app/MainForm.h"
+#include "bookings/BookForm.h"
+#include "bookings/BookTab.h"
+#include "data/Options.h"
+#include "data/ShareDM.h"
+#include "report/Report.h"
+#include "rooms/RoomForm.h"
+#include "rooms/RoomForm2.h"
+#include "rooms/RoomTile.h"
+#include "tests/support/TestData.h"
+#include "widgets/DataGrid.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <deque>
+#include <gtest/gtest.h>
+
+using namespace velbrisk;
+using velbrisk::test::TestVenue;
+
+namespace {
+
+class ScriptedWords : public WordAsker {
+public:
+    bool ask(const QString& caption, const QString& prompt, QString* value) override
+    {
+        captions << caption;
+        prompts << prompt;
+        if (answers.empty())
+            return false;
+        *value = answers.front();
+        answers.pop_front();
+        return true;
+    }
+    std::deque<QString> answers;
+    QStringList captions, prompts;
+};
+
+class Admin : public ::testing::Test {
+protected:
+    TestVenue v{false};
+    ScriptedPrompter prompt;
+    RecordingSound sound;
+    RecordingOpener opener;
+    PdfPresenter reports{v.dir()};
+    std::unique_ptr<Application> app;
+    Options options() { return Options(v.iniFile(), v.dir()); }
+
+    void SetUp() override
+    {
+        StartOptions o;
+        o.appDir = v.dir();
+        o.programDir = v.dir();
+        app = std::make_unique<Application>(o, Platform{&prompt, &sound, &opener}, &reports);
+        ASSERT_TRUE(app->formMain().startUp());
+        v.db().open(v.dataFile());
+        TFormRoom2& f = app->formRoom2();
+        f.Mode = QStringLiteral("新增");
+        f.prepare();
+        f.nameEdit()->setText(QStringLiteral("羽毛球1号"));
+        f.ActionYesExecute();
+        app->formMain().RefreshBoard();
+    }
+};
+
+TEST_F(Admin, BookingARoomShowsItBookedAndUnbookingFreesIt)
+{
+    TFormRoom& room = app->formRoom();
+    room.OpenRoomIndex = 2;
+    room.prepare();
+    TFormBook& book = app->formBook();
+    book.Mode = QStringLiteral("新增");
+    book.NewRoomName = QStringLiteral("羽毛球1号");
+    book.NewRoomIndex = 2;
+    book.prepare(QDateTime(QDate(2026, 12, 24), QTime(23, 30, 0)));
+    EXPECT_EQ(book.end(), QDateTime(QDate(2026, 12, 25), QTime(0, 30, 0)));
+    EXPECT_EQ(book.lengthEdit()->text(), QStringLiteral("1:00:00"));
+    book.timeMenu()->actions()[4]->trigger();  // "+ 2:00:00" keeps the end date
+    EXPECT_EQ(book.lengthEdit()->text(), QStringLiteral("2:00:00"));
+    book.ActionYesExecute();
+    ASSERT_EQ(book.result(), QDialog::Accepted);
+    EXPECT_EQ(v.scalar(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("预订"));
+    app->formMain().RefreshBoard();
+    EXPECT_EQ(app->formMain().tile(0)->pictureFile(), QStringLiteral("Res/Blue64.jpg"));
+    EXPECT_EQ(app->formMain().tile(0)->captionLabel()->text(), QStringLiteral("状态："));
+    EXPECT_EQ(app->formMain().countLabel(1)->text(), QStringLiteral("预订：1"));
+
+    room.prepare();
+    EXPECT_EQ(room.stateCaption(), QStringLiteral("当前状态：预订"));
+    BookTab* tab = room.bookTab();
+    ASSERT_EQ(tab->grid()->model()->rowCount(), 1);
+    tab->grid()->setCurrentRow(0);
+    prompt.setNextAnswer(true);
+    tab->DeleteRecord();
+    EXPECT_EQ(prompt.titles.last(), QStringLiteral("删除确认"));
+    EXPECT_TRUE(room.Changed);
+    EXPECT_EQ(v.scalar(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("空闲"));
+}
+
+TEST_F(Admin, ARenameFindsTheOldBillsUnderTheNewName)
+{
+    v.exec(QStringLiteral("Insert Into Bill (BillSerial, BillRoomName) Values ('261201001', '羽毛球1号')"));
+    TFormRoom2& f = app->formRoom2();
+    f.Mode = QStringLiteral("修改");
+    f.EditIndex = 2;
+    f.prepare();
+    EXPECT_FALSE(f.deleteButton()->isHidden());
+    EXPECT_EQ(f.unitLabel()->text(), QStringLiteral("元/小时"));
+    f.typeCombo()->setCurrentText(QStringLiteral("计次收费"));
+    EXPECT_EQ(f.unitLabel()->text(), QStringLiteral("元/次"));
+    f.nameEdit()->setText(QStringLiteral("羽毛球馆A"));
+    f.ActionYesExecute();
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("记录修改成功"));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select BillSerial From Bill Where BillRoomName = '羽毛球馆A'")), QStringLiteral("261201001"));
+}
+
+TEST_F(Admin, AUserWithFinanceOnlySeesOnlyThatLauncher)
+{
+    TFormSetting& s = app->formSetting();
+    s.prepare();
+    UserList* users = s.userList();
+    EXPECT_EQ(users->modeLine()->text(), QStringLiteral("以经营主管身份自动登录"));
+    EXPECT_TRUE(users->grid()->isHidden());
+    users->modeCombo()->setCurrentText(QStringLiteral("手动登录"));
+    EXPECT_FALSE(users->grid()->isHidden()) << "the list follows the choice at once";
+    users->SaveMode();
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("软件登录模式修改成功"));
+    EXPECT_EQ(options().read(opt::LoginMode), QStringLiteral("手动登录"));
+
+    TFormPower& p = app->formPower();
+    p.Mode = QStringLiteral("新增");
+    p.prepare();
+    p.nameEdit()->setText(QStringLiteral("会计小李"));
+    p.passwordEdit()->setText(QStringLiteral("Li2026"));
+    p.rightBox(1)->setChecked(true);
+    p.OkClick();
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("用户　会计小李　新增成功"));
+    users->loadUsers();
+    EXPECT_EQ(users->grid()->model()->rowCount(), 2);
+    EXPECT_EQ(users->grid()->model()->cellText(1, 2), QStringLiteral("******")) << "no password is shown";
+
+    TFormLogin& login = app->formLogin();
+    login.prepare();
+    EXPECT_EQ(login.userCombo()->currentText(), QStringLiteral("经营主管")) << "LastUser by default";
+    EXPECT_FALSE(login.emptyHint()->isHidden()) << "the manager's password is empty";
+    login.userCombo()->setCurrentText(QStringLiteral("会计小李"));
+    EXPECT_TRUE(login.emptyHint()->isHidden());
+    login.passwordEdit()->setText(QStringLiteral("li2026"));
+    login.LoginClick();
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("密码不正确，请重新操作"));
+    EXPECT_NE(login.result(), QDialog::Accepted);
+    login.passwordEdit()->setText(QStringLiteral("Li2026"));
+    login.LoginClick();
+    EXPECT_EQ(login.result(), QDialog::Accepted);
+    EXPECT_EQ(app->globals().CurrentUserName, QStringLiteral("会计小李"));
+    app->formMain().ShowLaunchers();
+    EXPECT_TRUE(app->formMain().reportButton()->isHidden());
+    EXPECT_FALSE(app->formMain().accountButton()->isHidden());
+    EXPECT_TRUE(app->formMain().settingButton()->isHidden());
+}
+
+TEST_F(Admin, ReLoginInAutomaticModeExplains)
+{
+    app->formMain().ActionLoginExecute();
+    EXPECT_TRUE(prompt.messages.last().startsWith(QStringLiteral("当前的登录模式设置为：以经营主管身份直接登录")));
+}
+
+TEST_F(Admin, EveryOptionIsWrittenAndReadBack)
+{
+    TFormSetting& s = app->formSetting();
+    s.prepare();
+    EXPECT_EQ(s.ringFileEdit()->text(), v.dir() + QStringLiteral("ShortRing.wav"));
+    EXPECT_EQ(s.combo("RingMode")->currentText(), QStringLiteral("一次响铃"));
+    EXPECT_EQ(s.combo("小票打印")->currentText(), QStringLiteral("结帐时打印小票"));
+    EXPECT_EQ(s.combo("AccountForBill")->currentText(), QStringLiteral("银行存款"));
+    EXPECT_EQ(s.combo("PrintType")->currentText(), QStringLiteral("纵向打印"));
+    EXPECT_EQ(s.combo("MoneyIndex")->currentText(), QStringLiteral("按日期生成编号"));
+
+    prompt.setNextFileName(QStringLiteral("/sounds/bell.wav"));
+    s.ChooseRingFile();
+    s.TryRingFile();
+    EXPECT_EQ(sound.played.last(), QStringLiteral("/sounds/bell.wav"));
+    s.SaveRingFile();
+    s.combo("RingMode")->setCurrentIndex(1);
+    s.SaveRingMode();
+    s.combo("小票打印")->setCurrentIndex(1);
+    s.SaveTicketPrint();
+    s.combo("AccountForBill")->setCurrentText(QStringLiteral("现金"));
+    s.SaveAccountForBill();
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("结帐银行设置为为：现金"));
+    s.combo("PrintType")->setCurrentIndex(1);
+    s.SavePrintType();
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("报表打印方式设置为：横向打印"));
+    s.combo("MoneyIndex")->setCurrentIndex(1);
+    s.SaveMoneyIndex();
+    const Options o = options();
+    EXPECT_EQ(o.read(opt::RingFile), QStringLiteral("/sounds/bell.wav"));
+    EXPECT_EQ(o.read(opt::RingMode), QStringLiteral("多次响铃"));
+    EXPECT_EQ(o.read(opt::TicketPrint), QStringLiteral("结帐时不打印小票"));
+    EXPECT_EQ(o.read(opt::AccountForBill), QStringLiteral("3"));
+    EXPECT_EQ(o.read(opt::PrintType), QStringLiteral("横向打印"));
+    EXPECT_EQ(o.read(opt::MoneyIndex), QStringLiteral("按数字生成编号"));
+    // A value edited by hand that is neither entry shows the second one.
+    o.write(opt::RingMode, QStringLiteral("乱写"));
+    s.prepare();
+    EXPECT_EQ(s.combo("RingMode")->currentIndex(), 1);
+    EXPECT_EQ(s.combo("AccountForBill")->currentText(), QStringLiteral("现金"));
+}
+
+TEST_F(Admin, WordListsAskForTheirWords)
+{
+    ScriptedWords words;
+    TFormSetting& s = app->formSetting();
+    s.setWordAsker(&words);
+    s.prepare();
+    WordLists* lists = s.wordLists();
+    words.answers = {QStringLiteral("现金")};
+    lists->NewWord(2);
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("存在同名的类别，请改名"));
+    EXPECT_EQ(words.prompts.last(), QStringLiteral("请输入新类别的名称"));
+    EXPECT_EQ(words.captions.last(), QStringLiteral("参数设置"));
+    words.answers = {QStringLiteral("王业务")};
+    lists->NewWord(5);
+    ASSERT_EQ(lists->list(5)->count(), 1);
+    EXPECT_EQ(lists->list(5)->currentItem()->text(), QStringLiteral("王业务"));
+    words.answers = {QString()};
+    lists->EditWord(5);
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("业务员名称不能为空"));
+    lists->list(4)->setCurrentRow(-1);
+    lists->DeleteWord(4);
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("请先选中要删除的客户名称"));
+    prompt.setNextAnswer(true);
+    lists->DeleteWord(5);
+    EXPECT_EQ(lists->list(5)->count(), 0);
+}
+
+TEST_F(Admin, BackUpRestoreAndClear)
+{
+    TFormSetting& s = app->formSetting();
+    s.prepare();
+    v.exec(QStringLiteral("Insert Into Cost (CostRoom, CostReason, CostMoney, CostBill) Values ('羽毛球1号', '水', 3, 0)"));
+    const QString backup = v.dir() + QStringLiteral("数据库备份/周一.mdb");
+    prompt.setNextFileName(backup);
+    s.DataSave();
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("恭喜您，数据库备份成功"));
+
+    prompt.setNextAnswer(true);
+    s.ClearConsumption();
+    EXPECT_EQ(prompt.titles[prompt.titles.size() - 2], QStringLiteral("清空警告"));
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("房间消费记录清空成功"));
+    EXPECT_TRUE(s.Changed);
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost")), QStringLiteral("0"));
+
+    // A file that is not ours is refused and nothing changes.
+    const QString junk = v.dir() + QStringLiteral("数据库备份/坏的.mdb");
+    test::writeFile(junk, QByteArray("not a data file").repeated(50));
+    prompt.setNextAnswer(true);
+    prompt.setNextFileName(junk);
+    s.DataLoad();
+    EXPECT_TRUE(prompt.messages.last().startsWith(QStringLiteral("所选文件不是本软件的数据库备份")));
+    EXPECT_TRUE(app->dataModule().connected());
+
+    bool ended = false;
+    s.endProgram = [&] { ended = true; };
+    prompt.setNextAnswer(true);
+    prompt.setNextFileName(backup);
+    v.db().close();
+    s.DataLoad();
+    EXPECT_TRUE(prompt.messages.last().startsWith(QStringLiteral("恭喜您，数据库恢复成功，请重新启动软件")));
+    EXPECT_TRUE(ended);
+    v.db().open(v.dataFile());
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost")), QStringLiteral("1")) << "the backup's entry is back";
+}
+
+}  // namespace
