@@ -39,6 +39,7 @@ UserList::UserList(AppContext& ctx, TFormPower* powerForm, QWidget* parent)
         bl->addWidget(b);
     }
     layout->addWidget(m_buttons);
+    layout->addStretch(0);  // keeps the mode line on top while the list is hidden
     m_grid->setColumns({{QStringLiteral("PowerIndex"), QStringLiteral("编号"), 50},
                         {QStringLiteral("PowerName"), QStringLiteral("用户名称"), 100},
                         {QStringLiteral("PowerKeyShown"), QStringLiteral("登录密码"), 80}});

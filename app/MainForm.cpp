@@ -97,6 +97,10 @@ void TFormMain::buildLayout()
     connect(chat, &QPushButton::clicked, this, [this] { m_ctx.platform.opener->open(m_ctx.g.resourcePath(QStringLiteral("Help.html"))); });
     connect(m_loginButton, &QPushButton::clicked, this, &TFormMain::ActionLoginExecute);
     connect(m_settingButton, &QPushButton::clicked, this, &TFormMain::SettingButtonClick);
+    for (QPushButton* b : {m_reportButton, m_accountButton})
+        connect(b, &QPushButton::clicked, this, [this, b] {
+            m_ctx.prompt().inform(QStringLiteral("“%1”功能将在后续版本中提供。").arg(b->text()));
+        });
 
     m_tileArea = new QWidget(central);
     m_tileArea->setMouseTracking(true);

@@ -237,3 +237,32 @@ TEST_F(Road, ConsumptionAmountsAreChecked)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Road, LargeLayoutShowsThirtySixTilesSmallEighteen)
+{
+    for (int i = 1; i <= 20; ++i)
+        v.exec(QStringLiteral("Insert Into Room (RoomName, RoomType, RoomState) Values ('场地%1', '计时收费', '空闲')").arg(i));
+    TFormMain& board = app->formMain();
+    board.RefreshBoard();
+    EXPECT_TRUE(board.tile(17)->isVisibleTo(&board));
+    EXPECT_FALSE(board.tile(18)->isVisibleTo(&board));
+    EXPECT_TRUE(board.nextButton()->isEnabled());
+    board.NextPage();
+    EXPECT_EQ(board.tile(0)->nameLabel()->text(), QStringLiteral("场地19"));
+    EXPECT_FALSE(board.tile(2)->isVisibleTo(&board));
+    EXPECT_TRUE(board.priorButton()->isEnabled());
+    board.PriorPage();
+    board.ArrangeTiles(true);
+    EXPECT_TRUE(board.tile(19)->isVisibleTo(&board));
+    EXPECT_FALSE(board.tile(20)->isVisibleTo(&board));
+    EXPECT_FALSE(board.nextButton()->isEnabled());
+    EXPECT_EQ(board.tile(4)->pos(), QPoint(16, 88)) << "four columns";
+    board.filterCombo()->setCurrentText(QStringLiteral("超时房间"));
+    EXPECT_FALSE(board.placeholder()->isHidden());
+    EXPECT_FALSE(board.tile(0)->isVisibleTo(&board));
+    EXPECT_EQ(board.countLabel(4)->text(), QStringLiteral("合计：20"));
+}
+
+}  // namespace
