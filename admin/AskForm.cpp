@@ -1,4 +1,5 @@
 #include "admin/AskForm.h"
+#include "widgets/Buttons.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,16 +17,7 @@ TFormAsk::TFormAsk(QWidget* parent) : QDialog(parent), m_prompt(new QLabel(this)
     g->addWidget(picture, 0, 0, 2, 1);
     g->addWidget(m_prompt, 0, 1);
     g->addWidget(m_value, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    ok->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    g->addLayout(buttons, 2, 0, 1, 2);
-    connect(ok, &QPushButton::clicked, this, &TFormAsk::OkClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    g->addLayout(okCancelRow(this, [this] { OkClick(); }), 2, 0, 1, 2);
     setMinimumWidth(320);
 }
 

@@ -5,6 +5,7 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "widgets/ComboList.h"
+#include "widgets/Buttons.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,20 +29,11 @@ TFormLogin::TFormLogin(AppContext& ctx, QWidget* parent)
     g->addWidget(new QLabel(QStringLiteral("登录密码："), this), 1, 0);
     m_password->setEchoMode(QLineEdit::Password);
     g->addWidget(m_password, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("登录"), this);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    ok->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    g->addLayout(buttons, 2, 0, 1, 2);
+    g->addLayout(okCancelRow(this, [this] { LoginClick(); }, QStringLiteral("登录")), 2, 0, 1, 2);
     m_hint->setStyleSheet(QStringLiteral("color: gray"));
     m_hint->hide();
     g->addWidget(m_hint, 3, 0, 1, 2);
     connect(m_user, &QComboBox::currentIndexChanged, this, &TFormLogin::UserChanged);
-    connect(ok, &QPushButton::clicked, this, &TFormLogin::LoginClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(sizeHint().expandedTo(QSize(300, 150)));
 }
 

@@ -4,6 +4,7 @@
 #include "app/AppContext.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "widgets/Buttons.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -32,15 +33,7 @@ TFormPower::TFormPower(AppContext& ctx, QWidget* parent)
         g->addWidget(m_rights[i], 2 + i, 1);
         g->addWidget(new QLabel(QString::fromUtf8(boxes[i][1]), this), 2 + i, 2);
     }
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    g->addLayout(buttons, 5, 0, 1, 3);
-    connect(ok, &QPushButton::clicked, this, &TFormPower::OkClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    g->addLayout(okCancelRow(this, [this] { OkClick(); }), 5, 0, 1, 3);
 }
 
 int TFormPower::exec()

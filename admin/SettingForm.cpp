@@ -10,6 +10,7 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "widgets/ComboList.h"
+#include "widgets/Buttons.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -25,13 +26,6 @@
 namespace velbrisk {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* text)
-{
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QComboBox* choice(QWidget* parent, const QStringList& items)
 {
@@ -54,7 +48,7 @@ TFormSetting::TFormSetting(AppContext& ctx, TFormPower* powerForm, TFormCostReas
     m_tabs->addTab(buildDevicesTab(), QStringLiteral("外设配备"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
-    auto* close = button(this, "关闭窗口");
+    auto* close = makeButton(this, QStringLiteral("关闭窗口"));
     layout->addWidget(close, 0, Qt::AlignRight);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     resize(760, 520);
@@ -69,8 +63,8 @@ QWidget* TFormSetting::buildSettingsTab()
     auto* right = new QVBoxLayout;
     auto* data = new QGroupBox(QStringLiteral("数据维护"), page);
     auto* dl = new QHBoxLayout(data);
-    auto* save = button(data, "备份数据");
-    auto* load = button(data, "恢复数据");
+    auto* save = makeButton(data, QStringLiteral("备份数据"));
+    auto* load = makeButton(data, QStringLiteral("恢复数据"));
     dl->addWidget(save);
     dl->addWidget(load);
     connect(save, &QPushButton::clicked, this, &TFormSetting::DataSave);
@@ -83,16 +77,16 @@ QWidget* TFormSetting::buildSettingsTab()
     m_ringFile = new QLineEdit(sound);
     m_ringFile->setReadOnly(true);
     sl->addWidget(m_ringFile, 1, 0, 1, 4);
-    auto* choose = button(sound, "选择");
-    auto* listen = button(sound, "试听");
-    auto* ringOk = button(sound, "确定");
+    auto* choose = makeButton(sound, QStringLiteral("选择"));
+    auto* listen = makeButton(sound, QStringLiteral("试听"));
+    auto* ringOk = makeButton(sound, QStringLiteral("确定"));
     sl->addWidget(choose, 2, 1);
     sl->addWidget(listen, 2, 2);
     sl->addWidget(ringOk, 2, 3);
     sl->addWidget(new QLabel(QStringLiteral("响铃模式："), sound), 3, 0);
     m_ringMode = choice(sound, {QStringLiteral("一次响铃"), QStringLiteral("多次响铃")});
     sl->addWidget(m_ringMode, 3, 1, 1, 2);
-    auto* modeOk = button(sound, "确定");
+    auto* modeOk = makeButton(sound, QStringLiteral("确定"));
     sl->addWidget(modeOk, 3, 3);
     connect(choose, &QPushButton::clicked, this, &TFormSetting::ChooseRingFile);
     connect(listen, &QPushButton::clicked, this, &TFormSetting::TryRingFile);
@@ -117,7 +111,7 @@ QWidget* TFormSetting::buildBusinessTab()
     tl->addWidget(new QLabel(QStringLiteral("埋单结帐打印设置："), ticket));
     m_ticket = choice(ticket, {QStringLiteral("结帐时打印小票"), QStringLiteral("结帐时不打印小票")});
     tl->addWidget(m_ticket);
-    auto* ticketOk = button(ticket, "确定");
+    auto* ticketOk = makeButton(ticket, QStringLiteral("确定"));
     tl->addWidget(ticketOk);
     connect(ticketOk, &QPushButton::clicked, this, &TFormSetting::SaveTicketPrint);
     right->addWidget(ticket);
@@ -125,7 +119,7 @@ QWidget* TFormSetting::buildBusinessTab()
     auto* books = new QGroupBox(QStringLiteral("预订清空"), page);
     auto* bl = new QHBoxLayout(books);
     bl->addWidget(new QLabel(QStringLiteral("清空所有房间的预订"), books));
-    auto* clearBooks = button(books, "清空预订");
+    auto* clearBooks = makeButton(books, QStringLiteral("清空预订"));
     bl->addWidget(clearBooks);
     connect(clearBooks, &QPushButton::clicked, this, &TFormSetting::ClearBookings);
     right->addWidget(books);
@@ -133,7 +127,7 @@ QWidget* TFormSetting::buildBusinessTab()
     auto* costs = new QGroupBox(QStringLiteral("消费清空"), page);
     auto* cl = new QHBoxLayout(costs);
     cl->addWidget(new QLabel(QStringLiteral("清空所有房间的消费"), costs));
-    auto* clearCosts = button(costs, "清空消费");
+    auto* clearCosts = makeButton(costs, QStringLiteral("清空消费"));
     cl->addWidget(clearCosts);
     connect(clearCosts, &QPushButton::clicked, this, &TFormSetting::ClearConsumption);
     right->addWidget(costs);
@@ -144,7 +138,7 @@ QWidget* TFormSetting::buildBusinessTab()
     kl->addWidget(new QLabel(QStringLiteral("入帐至："), bank), 1, 0);
     m_account = new QComboBox(bank);
     kl->addWidget(m_account, 1, 1);
-    auto* bankOk = button(bank, "确定");
+    auto* bankOk = makeButton(bank, QStringLiteral("确定"));
     kl->addWidget(bankOk, 1, 2);
     connect(bankOk, &QPushButton::clicked, this, &TFormSetting::SaveAccountForBill);
     right->addWidget(bank);
@@ -163,7 +157,7 @@ QWidget* TFormSetting::buildFinanceTab()
     auto* print = new QGroupBox(QStringLiteral("报表打印方式设置"), page);
     auto* pl = new QHBoxLayout(print);
     m_printType = choice(print, {QStringLiteral("纵向打印"), QStringLiteral("横向打印")});
-    auto* printOk = button(print, "确定");
+    auto* printOk = makeButton(print, QStringLiteral("确定"));
     pl->addWidget(m_printType);
     pl->addWidget(printOk);
     connect(printOk, &QPushButton::clicked, this, &TFormSetting::SavePrintType);
@@ -171,7 +165,7 @@ QWidget* TFormSetting::buildFinanceTab()
     auto* numbers = new QGroupBox(QStringLiteral("财务单据编号生成"), page);
     auto* nl = new QHBoxLayout(numbers);
     m_moneyIndex = choice(numbers, {QStringLiteral("按日期生成编号"), QStringLiteral("按数字生成编号")});
-    auto* numbersOk = button(numbers, "确定");
+    auto* numbersOk = makeButton(numbers, QStringLiteral("确定"));
     nl->addWidget(m_moneyIndex);
     nl->addWidget(numbersOk);
     connect(numbersOk, &QPushButton::clicked, this, &TFormSetting::SaveMoneyIndex);

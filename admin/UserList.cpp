@@ -5,6 +5,7 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "widgets/DataGrid.h"
+#include "widgets/Buttons.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -33,10 +34,8 @@ UserList::UserList(AppContext& ctx, TFormPower* powerForm, QWidget* parent)
     const std::pair<const char*, void (UserList::*)()> actions[] = {
         {"新增", &UserList::NewUser}, {"修改", &UserList::EditUser}, {"删除", &UserList::DeleteUser}};
     for (const auto& [text, slot] : actions) {
-        auto* b = new QPushButton(QString::fromUtf8(text), m_buttons);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        bl->addWidget(b);
+        auto run = slot;
+        bl->addWidget(makeButton(m_buttons, QString::fromUtf8(text), [this, run] { (this->*run)(); }));
     }
     layout->addWidget(m_buttons);
     layout->addStretch(0);  // keeps the mode line on top while the list is hidden

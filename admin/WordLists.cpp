@@ -4,6 +4,7 @@
 #include "admin/Vocabulary.h"
 #include "app/AppContext.h"
 #include "data/ShareDM.h"
+#include "widgets/Buttons.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,10 +29,8 @@ WordLists::WordLists(AppContext& ctx, WordAsker* asker, QWidget* parent) : QWidg
         const std::pair<const char*, void (WordLists::*)(int)> actions[] = {
             {"新增", &WordLists::NewWord}, {"修改", &WordLists::EditWord}, {"删除", &WordLists::DeleteWord}};
         for (const auto& [text, slot] : actions) {
-            auto* b = new QPushButton(QString::fromUtf8(text), box);
-            b->setAutoDefault(false);
-            connect(b, &QPushButton::clicked, this, [this, slot, type] { (this->*slot)(type); });
-            buttons->addWidget(b);
+            auto run = slot;
+            buttons->addWidget(makeButton(box, QString::fromUtf8(text), [this, run, type] { (this->*run)(type); }));
         }
         l->addLayout(buttons);
         connect(m_lists[type], &QListWidget::itemDoubleClicked, this, [this, type] { EditWord(type); });

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Startup.h"
 #include "data/ShareDM.h"
+#include "widgets/Buttons.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -23,18 +24,9 @@ TFormNetwork::TFormNetwork(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     auto* choose = new QPushButton(QStringLiteral("选择"), this);
     row->addWidget(choose);
     layout->addLayout(row);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    layout->addLayout(okCancelRow(this, [this] { OkButtonClick(); }));
     setFixedSize(420, 130);
     connect(choose, &QPushButton::clicked, this, &TFormNetwork::ChooseButtonClick);
-    connect(ok, &QPushButton::clicked, this, &TFormNetwork::OkButtonClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TFormNetwork::ChooseButtonClick()

@@ -4,6 +4,7 @@
 #include "bookings/Booking.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "widgets/Buttons.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -44,9 +45,8 @@ TFormBook::TFormBook(AppContext& ctx, QWidget* parent)
     g->addWidget(new QLabel(QStringLiteral("开始时间："), this), 1, 0);
     g->addWidget(m_beginDate, 1, 1);
     g->addWidget(m_beginTime, 1, 2);
-    auto* plus = new QPushButton(QStringLiteral("+"), this);
+    auto* plus = makeButton(this, QStringLiteral("+"));
     plus->setFixedWidth(28);
-    plus->setAutoDefault(false);
     g->addWidget(plus, 1, 3);
     g->addWidget(new QLabel(QStringLiteral("结束时间："), this), 2, 0);
     g->addWidget(m_endDate, 2, 1);
@@ -56,13 +56,7 @@ TFormBook::TFormBook(AppContext& ctx, QWidget* parent)
     g->addWidget(new QLabel(QStringLiteral("备注信息："), this), 4, 0, Qt::AlignTop);
     m_remark->setFixedHeight(60);
     g->addWidget(m_remark, 4, 1, 1, 3);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    g->addLayout(buttons, 5, 0, 1, 4);
+    g->addLayout(okCancelRow(this, [this] { ActionYesExecute(); }), 5, 0, 1, 4);
     for (QDateEdit* d : {m_beginDate, m_endDate}) {
         d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         d->setCalendarPopup(true);
@@ -74,8 +68,6 @@ TFormBook::TFormBook(AppContext& ctx, QWidget* parent)
     }
     m_menu = makeLengthMenu(this, [this](int s) { AdjustLength(s); });
     connect(plus, &QPushButton::clicked, this, [this, plus] { m_menu->popup(plus->mapToGlobal(QPoint(35, 0))); });
-    connect(ok, &QPushButton::clicked, this, &TFormBook::ActionYesExecute);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(sizeHint().expandedTo(QSize(380, 240)));
 }
 

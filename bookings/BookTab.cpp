@@ -7,6 +7,7 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "widgets/DataGrid.h"
+#include "widgets/Buttons.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -20,10 +21,7 @@ BookTab::BookTab(AppContext& ctx, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
     auto add = [&](const char* text, void (BookTab::*slot)()) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        buttons->addWidget(b);
+        buttons->addWidget(makeButton(this, QString::fromUtf8(text), [this, slot] { (this->*slot)(); }));
     };
     add("新增记录", &BookTab::NewRecord);
     add("修改记录", &BookTab::EditRecord);

@@ -6,6 +6,22 @@
 
 namespace velbrisk {
 
+namespace {
+
+// The room turns `to` when it is `from`; any other state stays.
+void moveRoomState(Query& q, int roomIndex, const QString& from, const QString& to)
+{
+    q.setSql(QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(roomIndex));
+    q.open();
+    if (!q.eof() && q.str(QStringLiteral("RoomState")) == from) {
+        q.edit();
+        q.setValue(QStringLiteral("RoomState"), to);
+        q.post();
+    }
+}
+
+}  // namespace
+
 QString bookingLength(const QDateTime& begin, const QDateTime& end)
 {
     return lengthText(roundedSeconds(begin, end));
@@ -37,15 +53,8 @@ QString saveBooking(TShareDataModule& dm, const BookingInput& in)
         q.setValue(QStringLiteral("BookUseTime"), bookingLength(in.begin, in.end));
         q.setValue(QStringLiteral("BookRemark"), in.remark);
         q.post();
-        if (in.isNew && in.roomIndex > 0) {
-            q.setSql(QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(in.roomIndex));
-            q.open();
-            if (!q.eof() && q.str(QStringLiteral("RoomState")) == QStringLiteral("空闲")) {
-                q.edit();
-                q.setValue(QStringLiteral("RoomState"), QStringLiteral("预订"));
-                q.post();
-            }
-        }
+        if (in.isNew && in.roomIndex > 0)
+            moveRoomState(q, in.roomIndex, QStringLiteral("空闲"), QStringLiteral("预订"));
         q.close();
         tx.commit();
     } catch (const Failure& e) {
@@ -64,16 +73,8 @@ QString deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, const 
         q.execSql();
         q.setSql(QStringLiteral("Select * From Book Where BookRoom = ") + quoted(roomName));
         q.open();
-        const bool noneLeft = q.isEmpty();
-        if (noneLeft) {
-            q.setSql(QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(roomIndex));
-            q.open();
-            if (!q.eof() && q.str(QStringLiteral("RoomState")) == QStringLiteral("预订")) {
-                q.edit();
-                q.setValue(QStringLiteral("RoomState"), QStringLiteral("空闲"));
-                q.post();
-            }
-        }
+        if (q.isEmpty())
+            moveRoomState(q, roomIndex, QStringLiteral("预订"), QStringLiteral("空闲"));
         q.close();
         tx.commit();
     } catch (const Failure& e) {

@@ -5,6 +5,7 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "widgets/ComboList.h"
+#include "widgets/Buttons.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -39,16 +40,7 @@ TFormCost::TFormCost(AppContext& ctx, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("备注信息："), this), 3, 0, Qt::AlignTop);
     m_remark->setFixedHeight(60);
     grid->addWidget(m_remark, 3, 1, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    ok->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    grid->addLayout(buttons, 4, 0, 1, 3);
-    connect(ok, &QPushButton::clicked, this, &TFormCost::ActionYesExecute);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    grid->addLayout(okCancelRow(this, [this] { ActionYesExecute(); }), 4, 0, 1, 3);
     connect(save, &QPushButton::clicked, this, &TFormCost::SaveItemClick);
     connect(m_item, &QComboBox::currentTextChanged, this, [this](const QString& t) {
         if (!m_loading)

@@ -4,6 +4,7 @@
 #include "bookings/Consumption.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "widgets/Buttons.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,16 +24,7 @@ TFormCostReason::TFormCostReason(AppContext& ctx, QWidget* parent)
     g->addWidget(m_name, 0, 1);
     g->addWidget(new QLabel(QStringLiteral("项目价格："), this), 1, 0);
     g->addWidget(m_price, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    ok->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    g->addLayout(buttons, 2, 0, 1, 2);
-    connect(ok, &QPushButton::clicked, this, &TFormCostReason::ActionYesExecute);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    g->addLayout(okCancelRow(this, [this] { ActionYesExecute(); }), 2, 0, 1, 2);
     setFixedSize(sizeHint().expandedTo(QSize(280, 120)));
 }
 

@@ -6,6 +6,7 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "widgets/DataGrid.h"
+#include "widgets/Buttons.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -19,10 +20,7 @@ CostTab::CostTab(AppContext& ctx, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
     auto add = [&](const char* text, void (CostTab::*slot)()) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        buttons->addWidget(b);
+        buttons->addWidget(makeButton(this, QString::fromUtf8(text), [this, slot] { (this->*slot)(); }));
     };
     add("新增记录", &CostTab::NewRecord);
     add("修改记录", &CostTab::EditRecord);

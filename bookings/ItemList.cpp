@@ -5,6 +5,7 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "widgets/DataGrid.h"
+#include "widgets/Buttons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,10 +25,8 @@ ItemList::ItemList(AppContext& ctx, TFormCostReason* itemForm, QWidget* parent)
     const std::pair<const char*, void (ItemList::*)()> actions[] = {
         {"新增", &ItemList::NewItem}, {"修改", &ItemList::EditItem}, {"删除", &ItemList::DeleteItem}};
     for (const auto& [text, slot] : actions) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        buttons->addWidget(b);
+        auto run = slot;
+        buttons->addWidget(makeButton(this, QString::fromUtf8(text), [this, run] { (this->*run)(); }));
     }
     layout->addLayout(buttons);
     m_grid->setColumns({{QStringLiteral("CostReasonName"), QStringLiteral("消费项目"), 72},

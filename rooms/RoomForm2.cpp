@@ -5,6 +5,7 @@
 #include "data/ShareDM.h"
 #include "rooms/RoomCatalogue.h"
 #include "rooms/RoomFee.h"
+#include "widgets/Buttons.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -36,18 +37,10 @@ TFormRoom2::TFormRoom2(AppContext& ctx, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("备注信息："), this), 3, 1, Qt::AlignTop);
     m_remark->setFixedHeight(70);
     grid->addWidget(m_remark, 3, 2, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    ok->setDefault(true);
-    buttons->addWidget(m_delete);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = okCancelRow(this, [this] { ActionYesExecute(); });
+    buttons->insertWidget(0, m_delete);
     grid->addLayout(buttons, 4, 0, 1, 4);
     connect(m_type, &QComboBox::currentIndexChanged, this, [this] { applyUnit(); });
-    connect(ok, &QPushButton::clicked, this, &TFormRoom2::ActionYesExecute);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_delete, &QPushButton::clicked, this, &TFormRoom2::ActionDeleteExecute);
     setFixedSize(sizeHint().expandedTo(QSize(400, 240)));
 }

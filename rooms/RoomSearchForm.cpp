@@ -1,6 +1,7 @@
 #include "rooms/RoomSearchForm.h"
 
 #include "rooms/RoomCatalogue.h"
+#include "widgets/Buttons.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,16 +22,7 @@ TFormRoomSearch::TFormRoomSearch(QWidget* parent)
         m_edits[i] = new QLineEdit(this);
         g->addWidget(m_edits[i], i, 1);
     }
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    ok->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    g->addLayout(buttons, 4, 0, 1, 2);
-    connect(ok, &QPushButton::clicked, this, &TFormRoomSearch::OkClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    g->addLayout(okCancelRow(this, [this] { OkClick(); }), 4, 0, 1, 2);
 }
 
 int TFormRoomSearch::exec()

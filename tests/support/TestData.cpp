@@ -47,22 +47,7 @@ int TestVenue::exec(const QString& jetSql)
     }
 }
 
-QString TestVenue::scalar(const QString& jetSql)
-{
-    Query q(m_db);
-    q.setSql(jetSql);
-    try {
-        q.open();
-        if (q.eof())
-            return QString();
-        return q.str(q.fieldName(0));
-    } catch (const Failure& e) {
-        ADD_FAILURE() << "query failed: " << jetSql.toStdString() << ": " << e.message().toStdString();
-        return QString();
-    }
-}
-
-QString TestVenue::row(const QString& jetSql)
+QString TestVenue::firstRow(const QString& jetSql, bool allColumns)
 {
     Query q(m_db);
     q.setSql(jetSql);
@@ -71,7 +56,7 @@ QString TestVenue::row(const QString& jetSql)
         if (q.eof())
             return QString();
         QStringList cols;
-        for (int i = 0; i < q.fieldCount(); ++i)
+        for (int i = 0; i < (allColumns ? q.fieldCount() : 1); ++i)
             cols << q.str(q.fieldName(i));
         return cols.join(QLatin1Char('/'));
     } catch (const Failure& e) {

@@ -30,13 +30,14 @@ public:
     // Runs Jet SQL; fails the test on error.
     int exec(const QString& jetSql);
     // The first column of the first row of a Jet query, as text.
-    QString scalar(const QString& jetSql);
+    QString scalar(const QString& jetSql) { return firstRow(jetSql, false); }
     // Every column of the first row, joined by '/'.
-    QString row(const QString& jetSql);
+    QString row(const QString& jetSql) { return firstRow(jetSql, true); }
 
     ScriptedPrompter prompt;
 
 private:
+    QString firstRow(const QString& jetSql, bool allColumns);
     QTemporaryDir m_dir;
     Connection m_db;
 };

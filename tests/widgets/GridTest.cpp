@@ -43,6 +43,17 @@ const QList<GridColumn> kBillColumns = {
     {QStringLiteral("BillTotalCost"), QStringLiteral("金额合计"), 70, true, QStringLiteral("0.00")},
 };
 
+// `n` bills listed in a grid with the bill columns.
+void showBills(TestVenue& v, Query& q, DataGrid& grid, int n)
+{
+    addBills(v, n);
+    q.setSql(QStringLiteral("Select * From Bill Where BillIndex > 1 Order By BillIndex"));
+    q.open();
+    grid.setColumns(kBillColumns);
+    grid.setQuery(&q);
+    grid.reload();
+}
+
 TEST(QueryModel, PassesTheModelTesterWhileFetchingLazily)
 {
     TestVenue v;
@@ -67,14 +78,9 @@ TEST(QueryModel, PassesTheModelTesterWhileFetchingLazily)
 TEST(DataGrid, FootersTitlesAndCurrentRow)
 {
     TestVenue v;
-    addBills(v, 4);
     Query q(v.db());
-    q.setSql(QStringLiteral("Select * From Bill Where BillIndex > 1 Order By BillIndex"));
-    q.open();
     DataGrid grid;
-    grid.setColumns(kBillColumns);
-    grid.setQuery(&q);
-    grid.reload();
+    showBills(v, q, grid, 4);
     grid.setFooterCount(QStringLiteral("BillSerial"), QStringLiteral("合计："));
     grid.setFooterSum(QStringLiteral("BillTotalCost"));
     EXPECT_EQ(grid.footerText(QStringLiteral("BillSerial")), QStringLiteral("合计：4"));
@@ -111,14 +117,9 @@ QJsonArray readSheet(const QString& path)
 TEST(GridExport, WritesTheVisibleColumnsSideBySideAndOpensTheFile)
 {
     TestVenue v;
-    addBills(v, 3);
     Query q(v.db());
-    q.setSql(QStringLiteral("Select * From Bill Where BillIndex > 1 Order By BillIndex"));
-    q.open();
     DataGrid grid;
-    grid.setColumns(kBillColumns);
-    grid.setQuery(&q);
-    grid.reload();
+    showBills(v, q, grid, 3);
     grid.setFooterSum(QStringLiteral("BillTotalCost"));
     const Globals g = makeGlobals(v.dir(), QString(), QDate::currentDate());
     RecordingOpener opener;
