@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config ccache
-  qt6-base-dev qt6-charts-dev qt6-multimedia-dev
+  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev
   libsqlcipher-dev libxlsxwriter-dev
   libgtest-dev
   poppler-utils python3 python3-openpyxl
