@@ -169,6 +169,13 @@ void TFormMain::resizeEvent(QResizeEvent* event)
     if (!m_boardReady || m_boardClosing)
         return;
     const bool large = height() > 600;
+    if (large && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        // A dragged window keeps the large board's own size; a maximized one
+        // is left to the window manager.
+        const QSize kept(width() > 1024 ? 1028 : width(), height() > 768 ? 745 : height());
+        if (kept != size())
+            resize(kept);
+    }
     if (large != m_largeBoard)
         ArrangeTiles(large);
 }
@@ -284,6 +291,7 @@ void TFormMain::closeEvent(QCloseEvent* event)
 
 bool TFormMain::startUp()
 {
+    m_started = true;  // once only, whether from the first show or by a caller
     const DataFileLocation loc = locateDataFile(m_ctx.g, m_ctx.options());
     switch (loc.result) {
     case DataFileLocation::Missing:

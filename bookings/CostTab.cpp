@@ -45,7 +45,7 @@ double CostTab::load(const QString& roomName)
     m_grid->clearFooter();
     if (m_query.isOpen() && !m_query.isEmpty()) {
         m_grid->setFooterText(QStringLiteral("CostIndex"), QStringLiteral("共%1条").arg(m_query.recordCount()));
-        m_grid->setFooterSum(QStringLiteral("CostMoney"));
+        m_grid->setFooterSum(QStringLiteral("CostMoney"), 2, QString(), Qt::blue);
     }
     const double total = openConsumptionTotal(m_ctx.dm.ADOQueryTemp, roomName);
     emit totalChanged(total);

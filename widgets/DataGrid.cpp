@@ -54,6 +54,9 @@ DataGrid::DataGrid(QWidget* parent)
     connect(m_view, &QTableView::activated, this, [this](const QModelIndex& i) { emit rowActivated(i.row()); });
     connect(m_view, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { emit rowActivated(i.row()); });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { emit currentRowChanged(currentRow()); });
+    // The model is set once above, so its selection model lives as long as the grid.
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& cur) { emit currentRowChanged(cur.row()); });
 }
 
 void DataGrid::setColumns(const QList<GridColumn>& columns)
@@ -68,8 +71,6 @@ void DataGrid::setColumns(const QList<GridColumn>& columns)
             m_footer->setItem(0, i, new QTableWidgetItem);
     }
     syncFooterWidths();
-    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& cur) { emit currentRowChanged(cur.row()); }, Qt::UniqueConnection);
 }
 
 void DataGrid::setQuery(Query* query) { m_model->setQuery(query); }
@@ -111,14 +112,22 @@ bool DataGrid::moveQueryToCurrent()
 
 void DataGrid::setFooterVisible(bool visible) { m_footer->setVisible(visible); }
 
-void DataGrid::setFooterText(const QString& field, const QString& text)
+void DataGrid::setFooterText(const QString& field, const QString& text, const QColor& color)
 {
     const int c = columnOf(field);
     if (c < 0)
         return;
-    m_footer->item(0, c)->setText(text);
-    m_footer->item(0, c)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QTableWidgetItem* item = m_footer->item(0, c);
+    item->setText(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setForeground(color);
     m_footer->setVisible(true);
+}
+
+QColor DataGrid::footerColor(const QString& field) const
+{
+    const int c = columnOf(field);
+    return c < 0 ? QColor() : m_footer->item(0, c)->foreground().color();
 }
 
 void DataGrid::setFooterCount(const QString& field, const QString& prefix)
@@ -127,7 +136,7 @@ void DataGrid::setFooterCount(const QString& field, const QString& prefix)
     setFooterText(field, prefix + QString::number(q && q->isOpen() ? q->recordCount() : 0));
 }
 
-void DataGrid::setFooterSum(const QString& field, int decimals, const QString& prefix)
+void DataGrid::setFooterSum(const QString& field, int decimals, const QString& prefix, const QColor& color)
 {
     Query* q = query();
     double sum = 0;
@@ -139,7 +148,7 @@ void DataGrid::setFooterSum(const QString& field, int decimals, const QString& p
                 sum += q->numberAt(r, f);
         }
     }
-    setFooterText(field, prefix + QString::number(sum, 'f', decimals));
+    setFooterText(field, prefix + QString::number(sum, 'f', decimals), color);
 }
 
 void DataGrid::clearFooter()

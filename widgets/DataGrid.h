@@ -3,6 +3,7 @@
 // with counts and sums, colours per cell and clickable titles.
 #include "widgets/QueryModel.h"
 
+#include <QColor>
 #include <QWidget>
 
 class QTableView;
@@ -30,11 +31,13 @@ public:
     bool moveQueryToCurrent();
 
     // Footer line: a text under a column, or the count or sum of a column
-    // over every row of the query.
+    // over every row of the query, centred, in the colour given.
     void setFooterVisible(bool visible);
-    void setFooterText(const QString& field, const QString& text);
+    void setFooterText(const QString& field, const QString& text, const QColor& color = Qt::black);
     void setFooterCount(const QString& field, const QString& prefix = QString());
-    void setFooterSum(const QString& field, int decimals = 2, const QString& prefix = QString());
+    void setFooterSum(const QString& field, int decimals = 2, const QString& prefix = QString(),
+                      const QColor& color = Qt::black);
+    QColor footerColor(const QString& field) const;
     void clearFooter();
     QString footerText(const QString& field) const;
 

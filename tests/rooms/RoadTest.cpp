@@ -4,6 +4,9 @@
 #include "app/MainForm.h"
 #include "bookings/CostForm.h"
 #include "bookings/CostTab.h"
+#include "widgets/DataGrid.h"
+
+#include <QCoreApplication>
 #include "data/Options.h"
 #include "data/ShareDM.h"
 #include "report/Report.h"
@@ -120,6 +123,10 @@ TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
     EXPECT_FALSE(room.billButton()->isHidden());
     EXPECT_EQ(room.otherCostEdit()->text(), QStringLiteral("6.00"));
     EXPECT_EQ(room.totalEdit()->text(), QStringLiteral("26.00"));
+    DataGrid* costs = room.costTab()->grid();
+    EXPECT_EQ(costs->footerText(QStringLiteral("CostIndex")), QStringLiteral("共1条"));
+    EXPECT_EQ(costs->footerText(QStringLiteral("CostMoney")), QStringLiteral("6.00"));
+    EXPECT_EQ(costs->footerColor(QStringLiteral("CostMoney")), QColor(Qt::blue));
     prompt.setNextAnswer(true);
     room.ActionBillExecute();
     EXPECT_EQ(room.result(), QDialog::Accepted);
@@ -263,6 +270,21 @@ TEST_F(Road, LargeLayoutShowsThirtySixTilesSmallEighteen)
     EXPECT_FALSE(board.placeholder()->isHidden());
     EXPECT_FALSE(board.tile(0)->isVisibleTo(&board));
     EXPECT_EQ(board.countLabel(4)->text(), QStringLiteral("合计：20"));
+}
+
+TEST_F(Road, ResizingPicksTheLayoutAndKeepsTheLargeBoardsSize)
+{
+    TFormMain& board = app->formMain();
+    board.show();
+    board.resize(1300, 900);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(board.size(), QSize(1028, 745));
+    EXPECT_EQ(board.tile(4)->pos(), QPoint(16, 88)) << "four columns";
+    board.resize(827, 535);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(board.size(), QSize(827, 535));
+    EXPECT_NE(board.tile(4)->pos(), QPoint(16, 88)) << "back to three columns";
+    board.hide();
 }
 
 }  // namespace
