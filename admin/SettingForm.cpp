@@ -178,12 +178,16 @@ QWidget* TFormSetting::buildDevicesTab()
 {
     auto* page = new QWidget(this);
     auto* layout = new QGridLayout(page);
-    auto* reader = new QLabel(QStringLiteral("💳\nID卡/IC卡 刷卡器"), page);
-    auto* pc = new QLabel(QStringLiteral("🖥\n用户电脑"), page);
-    for (QLabel* l : {reader, pc}) {
-        l->setAlignment(Qt::AlignCenter);
-        l->setStyleSheet(QStringLiteral("font-size: 16px"));
-    }
+    auto* reader = new QLabel(page);
+    auto* pc = new QLabel(page);
+    const auto device = [&](QLabel* label, const char* picture, const QString& caption) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setTextFormat(Qt::RichText);
+        label->setText(QStringLiteral("<img src=\"%1\"><br><span style=\"font-size:16px\">%2</span>")
+                           .arg(m_ctx.g.resourcePath(QString::fromLatin1(picture)).toHtmlEscaped(), caption));
+    };
+    device(reader, "Res/CardReader.png", QStringLiteral("ID卡/IC卡 刷卡器"));
+    device(pc, "Res/Computer.png", QStringLiteral("用户电脑"));
     layout->addWidget(reader, 0, 0);
     layout->addWidget(pc, 0, 1);
     QString phone = missingDataFileMessage();

@@ -29,10 +29,10 @@ BookTab::BookTab(AppContext& ctx, QWidget* parent)
     buttons->addStretch();
     layout->addLayout(buttons);
     layout->addWidget(m_grid, 1);
-    m_grid->setColumns({{QStringLiteral("BookIndex"), QStringLiteral("编号"), 50},
-                        {QStringLiteral("BookRoom"), QStringLiteral("房间名称"), 90},
-                        {QStringLiteral("BookBeginTime"), QStringLiteral("预订开始"), 130},
-                        {QStringLiteral("BookEndTime"), QStringLiteral("预订结束"), 130},
+    m_grid->setColumns({{QStringLiteral("BookIndex"), QStringLiteral("编号"), 40},
+                        {QStringLiteral("BookRoom"), QStringLiteral("房间名称"), 80},
+                        {QStringLiteral("BookBeginTime"), QStringLiteral("预订开始"), 140},
+                        {QStringLiteral("BookEndTime"), QStringLiteral("预订结束"), 140},
                         {QStringLiteral("BookUseTime"), QStringLiteral("使用时间"), 70}});
     m_grid->setQuery(&m_query);
     connect(m_grid, &DataGrid::rowActivated, this, [this] { EditRecord(); });

@@ -1,5 +1,6 @@
-// Draws the program's pictures into Res/: the room state pictures, the logo
-// and the empty-board picture. Run by hand when a picture changes:
+// Draws the program's pictures into Res/: the room state pictures, the logo,
+// the empty-board picture and the settings window's device pictures. Run by
+// hand when a picture changes:
 //   build/mkres Res
 #include <QApplication>
 #include <QDir>
@@ -90,6 +91,49 @@ QImage noRoom()
     return img;
 }
 
+// The two pictures of the settings window's devices page.
+QImage cardReader()
+{
+    QImage img(96, 96, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(QColor(70, 75, 85));
+    p.drawRoundedRect(QRectF(14, 40, 68, 46), 8, 8);  // the reader
+    p.setBrush(QColor(120, 220, 120));
+    p.drawEllipse(QPointF(70, 76), 4, 4);             // its lamp
+    p.setPen(QPen(QColor(30, 80, 150), 2));
+    p.setBrush(QColor(90, 160, 230));
+    p.save();
+    p.translate(48, 34);
+    p.rotate(-12);
+    p.drawRoundedRect(QRectF(-30, -20, 60, 38), 5, 5);  // the card above it
+    p.fillRect(QRectF(-22, -12, 14, 10), QColor(235, 200, 80));
+    p.restore();
+    return img;
+}
+
+QImage computer()
+{
+    QImage img(96, 96, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(QColor(80, 85, 95));
+    p.drawRoundedRect(QRectF(10, 10, 76, 54), 5, 5);  // the screen
+    QLinearGradient g(16, 16, 80, 58);
+    g.setColorAt(0, QColor(120, 190, 250));
+    g.setColorAt(1, QColor(40, 110, 200));
+    p.setBrush(g);
+    p.drawRect(QRectF(16, 16, 64, 42));
+    p.setBrush(QColor(110, 115, 125));
+    p.drawRect(QRectF(42, 64, 12, 12));               // the stand
+    p.drawRoundedRect(QRectF(26, 76, 44, 8), 3, 3);
+    return img;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -115,5 +159,7 @@ int main(int argc, char** argv)
     stateTile(64, QColor(245, 150, 20), QStringLiteral("铃")).save(dir + QStringLiteral("Ring64.jpg"), "JPG", 92);
     logo().save(dir + QStringLiteral("Logo.png"));
     noRoom().save(dir + QStringLiteral("NoRoom.png"));
+    cardReader().save(dir + QStringLiteral("CardReader.png"));
+    computer().save(dir + QStringLiteral("Computer.png"));
     return 0;
 }

@@ -4,9 +4,6 @@
 #include "app/MainForm.h"
 #include "bookings/CostForm.h"
 #include "bookings/CostTab.h"
-#include "widgets/DataGrid.h"
-
-#include <QCoreApplication>
 #include "data/Options.h"
 #include "data/ShareDM.h"
 #include "report/Report.h"
@@ -14,8 +11,10 @@
 #include "rooms/RoomForm2.h"
 #include "rooms/RoomTile.h"
 #include "tests/support/TestData.h"
+#include "widgets/DataGrid.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
