@@ -43,10 +43,16 @@ QImage stateTile(int size, QColor base, const QString& glyph)
     return img;
 }
 
+QImage blank(int width, int height)
+{
+    QImage img(width, height, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    return img;
+}
+
 QImage logo()
 {
-    QImage img(160, 70, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
+    QImage img = blank(160, 70);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath hills;
@@ -73,8 +79,7 @@ QImage logo()
 
 QImage noRoom()
 {
-    QImage img(240, 150, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
+    QImage img = blank(240, 150);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(170, 170, 170), 2, Qt::DashLine));
@@ -94,8 +99,7 @@ QImage noRoom()
 // The two pictures of the settings window's devices page.
 QImage cardReader()
 {
-    QImage img(96, 96, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
+    QImage img = blank(96, 96);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(60, 60, 60), 2));
@@ -116,8 +120,7 @@ QImage cardReader()
 
 QImage computer()
 {
-    QImage img(96, 96, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
+    QImage img = blank(96, 96);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(60, 60, 60), 2));
