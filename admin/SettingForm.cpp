@@ -342,7 +342,8 @@ void TFormSetting::DataSave()
         return;
     const QString error = backupDataFile(m_ctx.dm.ADOConnection1, target);
     if (!error.isEmpty()) {
-        m_ctx.prompt().inform(QStringLiteral("数据库备份失败：") + error);
+        m_ctx.prompt().inform(m_ctx.g.NetworkMode ? QStringLiteral("数据库备份失败：") + error
+                                                  : QStringLiteral("数据库备份失败，失败号为：") + error);
         return;
     }
     if (m_ctx.g.NetworkMode) {

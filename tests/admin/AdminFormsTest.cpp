@@ -21,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -257,6 +258,10 @@ TEST_F(Admin, BackUpRestoreAndClear)
     prompt.setNextFileName(backup);
     s.DataSave();
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("恭喜您，数据库备份成功"));
+    prompt.setNextFileName(v.dir() + QStringLiteral("没有的目录/周二.mdb"));
+    s.DataSave();
+    EXPECT_TRUE(prompt.messages.last().startsWith(QStringLiteral("数据库备份失败，失败号为：")));
+    EXPECT_FALSE(QFile::exists(v.dir() + QStringLiteral("没有的目录/周二.mdb")));
 
     prompt.setNextAnswer(true);
     s.ClearConsumption();
