@@ -5,8 +5,10 @@
 #include "app/NetworkForm.h"
 #include "data/Options.h"
 #include "data/ShareDM.h"
+#include "rooms/RoomTile.h"
 #include "tests/support/TestData.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,6 +51,28 @@ TEST(StartUp, OpensTheDataFileAndShowsAnEmptyBoard)
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(app.formMain().countLabel(i)->text().endsWith(QStringLiteral("：0")));
     EXPECT_FALSE(app.formMain().reportButton()->isHidden());
+}
+
+TEST(StartUp, RunsOnceWhetherTheFirstShowOrACallerStartsIt)
+{
+    TestVenue v(false);
+    Desk desk;
+    {
+        Application app(at(v), desk.platform());
+        app.formMain().show();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(app.formMain().boardReady()) << "the first show starts the board";
+    }
+    Application app(at(v), desk.platform());
+    TFormMain& board = app.formMain();
+    ASSERT_TRUE(board.startUp());
+    board.resize(1028, 745);
+    board.ArrangeTiles(true);
+    const QPoint large = board.tile(4)->pos();
+    board.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(board.tile(4)->pos(), large) << "showing does not start it again";
+    board.hide();
 }
 
 TEST(StartUp, AMissingDataFileIsNamedWithOurTelephone)
