@@ -178,18 +178,16 @@ QWidget* TFormSetting::buildDevicesTab()
 {
     auto* page = new QWidget(this);
     auto* layout = new QGridLayout(page);
-    auto* reader = new QLabel(page);
-    auto* pc = new QLabel(page);
-    const auto device = [&](QLabel* label, const char* picture, const QString& caption) {
+    const auto device = [&](const char* picture, const QString& caption) {
+        auto* label = new QLabel(page);
         label->setAlignment(Qt::AlignCenter);
         label->setTextFormat(Qt::RichText);
         label->setText(QStringLiteral("<img src=\"%1\"><br><span style=\"font-size:16px\">%2</span>")
                            .arg(m_ctx.g.resourcePath(QString::fromLatin1(picture)).toHtmlEscaped(), caption));
+        return label;
     };
-    device(reader, "Res/CardReader.png", QStringLiteral("ID卡/IC卡 刷卡器"));
-    device(pc, "Res/Computer.png", QStringLiteral("用户电脑"));
-    layout->addWidget(reader, 0, 0);
-    layout->addWidget(pc, 0, 1);
+    layout->addWidget(device("Res/CardReader.png", QStringLiteral("ID卡/IC卡 刷卡器")), 0, 0);
+    layout->addWidget(device("Res/Computer.png", QStringLiteral("用户电脑")), 0, 1);
     QString phone = missingDataFileMessage();
     phone = phone.mid(phone.indexOf(QStringLiteral("技术支持电话：")) + 7);
     layout->addWidget(new QLabel(QStringLiteral("　　澄岳青檀阁软件可以配备专门的外加设备进行使用，例如可\n"
