@@ -28,6 +28,7 @@ TFormLogin::TFormLogin(AppContext& ctx, QWidget* parent)
     g->addWidget(m_user, 0, 1);
     g->addWidget(new QLabel(QStringLiteral("登录密码："), this), 1, 0);
     m_password->setEchoMode(QLineEdit::Password);
+    m_password->setStyleSheet(QStringLiteral("lineedit-password-character: 35"));  // '#'
     g->addWidget(m_password, 1, 1);
     g->addLayout(okCancelRow(this, [this] { LoginClick(); }, QStringLiteral("登录")), 2, 0, 1, 2);
     m_hint->setStyleSheet(QStringLiteral("color: gray"));

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <filesystem>
 #include <sqlite3.h>
 
 namespace velbrisk {
@@ -44,6 +45,28 @@ bool replaceFile(const QString& from, const QString& to)
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+// True when `a` and `b` name the same file: through links, "..", another
+// spelling or a second hard link. A path that does not exist yet is judged
+// by its folder and name.
+bool sameFile(const QString& a, const QString& b)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path pa(QFile::encodeName(a).toStdString()), pb(QFile::encodeName(b).toStdString());
+    if (fs::exists(pa, ec) && fs::exists(pb, ec))
+        return fs::equivalent(pa, pb, ec);
+    const fs::path ca = fs::weakly_canonical(pa, ec), cb = fs::weakly_canonical(pb, ec);
+    return !ec && ca == cb;
+}
+
+// Removes the side files the engine may have left beside `path`.
+void removeSideFiles(const QString& path)
+{
+    QFile::remove(path + QStringLiteral("-wal"));
+    QFile::remove(path + QStringLiteral("-shm"));
+    QFile::remove(path + QStringLiteral("-journal"));
+}
+
 QString quickCheck(Connection& c)
 {
     Statement st = c.prepareEngine(QStringLiteral("PRAGMA quick_check"));
@@ -69,6 +92,8 @@ QString backupDataFile(Connection& live, const QString& target)
 {
     if (!live.isOpen())
         return QStringLiteral("数据库尚未打开");
+    if (sameFile(target, live.path()))
+        return QStringLiteral("不能备份到正在使用的数据库文件上，请另选一个文件名");
     const QString temp = sibling(target, QStringLiteral("part"));
     QString error;
     {
@@ -92,6 +117,9 @@ QString backupDataFile(Connection& live, const QString& target)
             if (rc != SQLITE_DONE)
                 error = engineErrorText(copy.handle(), rc);
         }
+        // The copy is one self-contained file: no log beside it.
+        if (error.isEmpty())
+            sqlite3_exec(copy.handle(), "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
     }
     if (error.isEmpty())
         error = checkDataFile(temp);
@@ -99,6 +127,7 @@ QString backupDataFile(Connection& live, const QString& target)
         error = QStringLiteral("无法写入备份文件：%1").arg(target);
     if (!error.isEmpty())
         QFile::remove(temp);
+    removeSideFiles(temp);
     return error;
 }
 
@@ -106,7 +135,7 @@ RestoreResult restoreDataFile(TShareDataModule& dm, const QString& dataPath, con
                               const QString& keepFolder)
 {
     RestoreResult r;
-    if (QFileInfo(candidate).canonicalFilePath() == QFileInfo(dataPath).canonicalFilePath()) {
+    if (sameFile(candidate, dataPath)) {
         r.message = QStringLiteral("所选文件就是正在使用的数据库，不需要恢复");
         return r;
     }

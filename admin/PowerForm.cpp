@@ -16,14 +16,22 @@
 namespace velbrisk {
 
 TFormPower::TFormPower(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_name(new QLineEdit(this)), m_password(new QLineEdit(this))
+    : QDialog(parent), m_ctx(ctx), m_name(new QLineEdit(this)), m_password(new QLineEdit(this)),
+      m_clearPassword(new QCheckBox(QStringLiteral("清空密码"), this))
 {
     setWindowTitle(QStringLiteral("用户管理"));
     auto* g = new QGridLayout(this);
     g->addWidget(new QLabel(QStringLiteral("用户名称："), this), 0, 0);
     g->addWidget(m_name, 0, 1, 1, 2);
     g->addWidget(new QLabel(QStringLiteral("用户密码："), this), 1, 0);
-    g->addWidget(m_password, 1, 1, 1, 2);
+    g->addWidget(m_password, 1, 1);
+    // Editing: an empty box keeps the password; this box sets it back to empty.
+    g->addWidget(m_clearPassword, 1, 2);
+    connect(m_clearPassword, &QCheckBox::toggled, this, [this](bool on) {
+        m_password->setEnabled(!on);
+        if (on)
+            m_password->clear();
+    });
     g->addWidget(new QLabel(QStringLiteral("权限范围："), this), 2, 0);
     const char* boxes[3][2] = {{"【经营报表】：", "能够查看经营报表，修改经营记录"},
                                {"【财务管理】：", "能够查看财务报表，修改财务收支"},
@@ -45,6 +53,8 @@ int TFormPower::exec()
 void TFormPower::prepare()
 {
     m_password->clear();
+    m_clearPassword->setChecked(false);
+    m_clearPassword->setVisible(Mode != QStringLiteral("新增"));
     if (Mode == QStringLiteral("新增")) {
         m_name->clear();
         m_password->setPlaceholderText(QString());
@@ -75,7 +85,7 @@ void TFormPower::OkClick()
     in.editIndex = EditIndex;
     in.name = m_name->text();
     in.password = m_password->text();
-    in.keepPassword = !in.isNew && in.password.isEmpty();
+    in.keepPassword = !in.isNew && in.password.isEmpty() && !m_clearPassword->isChecked();
     in.rights = rightsText(m_rights[0]->isChecked(), m_rights[1]->isChecked(), m_rights[2]->isChecked());
     const UserResult r = saveUser(m_ctx.dm.ADOQueryTemp, in);
     if (!r.message.isEmpty())

@@ -23,6 +23,7 @@ public:
     QLineEdit* nameEdit() const { return m_name; }
     QLineEdit* passwordEdit() const { return m_password; }
     QCheckBox* rightBox(int i) const { return m_rights[i]; }
+    QCheckBox* clearPasswordBox() const { return m_clearPassword; }
 
     int exec() override;
 
@@ -30,6 +31,7 @@ private:
     AppContext& m_ctx;
     QLineEdit* m_name;
     QLineEdit* m_password;
+    QCheckBox* m_clearPassword;
     QCheckBox* m_rights[3];
 };
 

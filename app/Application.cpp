@@ -72,6 +72,29 @@ Application::Application(const StartOptions& options, Platform platform, ReportP
     m_formMain->setAdminForms(m_formLogin.get(), m_formSetting.get());
     m_formRoom->setForms(m_formCost.get(), m_formRoom2.get(), m_formBook.get());
     m_formSetting->endProgram = [this] { m_formMain->close(); };
+    // A write that waits for another workstation shows the progress window
+    // from half a second on.
+    m_dm.ADOConnection1.setWaitHook([this](qint64 waited) {
+        TFormProgress& p = *m_formProgress;
+        if (waited < 0) {
+            p.end();
+            p.setWindowTitle(QStringLiteral("请稍候"));
+            return;
+        }
+        if (!p.isVisible()) {
+            p.setWindowTitle(QStringLiteral("数据文件正被其他工作站使用，正在等待…"));
+            p.begin();
+        }
+        p.setPosition(int(waited * 100 / std::max(1, m_dm.ADOConnection1.busyTimeout())));
+    });
+}
+
+bool Application::start()
+{
+    if (!m_formMain->startUp())
+        return false;
+    m_formMain->show();
+    return true;
 }
 
 Application::~Application()

@@ -39,6 +39,11 @@ public:
     Application(const StartOptions& options, Platform platform, ReportPresenter* reports = nullptr);
     ~Application();
 
+    // Opens the data file, logs a user in and builds the board, and only
+    // then shows the main window, so nothing half-built shows behind the
+    // login window. False when start-up stopped (its message was shown).
+    bool start();
+
     TFormMain& formMain() const { return *m_formMain; }
     TFormNetwork& formNetwork() const { return *m_formNetwork; }
     TFormProgress& formProgress() const { return *m_formProgress; }

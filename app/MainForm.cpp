@@ -93,8 +93,8 @@ void TFormMain::buildLayout()
     m_settingButton = button("参数设置");
     auto* home = button("访问主页");
     auto* chat = button("技术支持");
-    connect(home, &QPushButton::clicked, this, [this] { m_ctx.platform.opener->open(m_ctx.g.resourcePath(QStringLiteral("Help.html"))); });
-    connect(chat, &QPushButton::clicked, this, [this] { m_ctx.platform.opener->open(m_ctx.g.resourcePath(QStringLiteral("Help.html"))); });
+    connect(home, &QPushButton::clicked, this, &TFormMain::OpenHelp);
+    connect(chat, &QPushButton::clicked, this, &TFormMain::OpenHelp);
     connect(m_loginButton, &QPushButton::clicked, this, &TFormMain::ActionLoginExecute);
     connect(m_settingButton, &QPushButton::clicked, this, &TFormMain::SettingButtonClick);
     for (QPushButton* b : {m_reportButton, m_accountButton})
@@ -238,8 +238,13 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_tileArea && event->type() == QEvent::Enter)
         HighlightTile(-1);
     if (watched->objectName() == QLatin1String("Logo") && event->type() == QEvent::MouseButtonRelease)
-        m_ctx.platform.opener->open(m_ctx.g.resourcePath(QStringLiteral("Help.html")));
+        OpenHelp();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormMain::OpenHelp()
+{
+    openOrSay(m_ctx.platform, m_ctx.g.resourcePath(QStringLiteral("Help.html")));
 }
 
 void TFormMain::OpenRoom(int slot)
@@ -263,7 +268,8 @@ void TFormMain::NewRoomClick()
 
 void TFormMain::Tick(const QDateTime& now)
 {
-    if (!m_boardReady || !m_countdown)
+    // Not while this workstation waits for another one's write to end.
+    if (!m_boardReady || !m_countdown || m_ctx.dm.ADOConnection1.waiting())
         return;
     m_countdown->tick(m_slots, now);
     showTiles();

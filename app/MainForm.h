@@ -58,6 +58,8 @@ public:
     void NextPage();
     void PriorPage();
     void HighlightTile(int slot);  // -1: none
+    // "访问主页", "技术支持" and the logo: the local help page.
+    void OpenHelp();
     // A click on a tile: the room window for its room.
     void OpenRoom(int slot);
     void NewRoomClick();

@@ -9,6 +9,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("澄岳体育场馆管理软件"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    velbrisk::installChineseTranslations();
 
     velbrisk::QtPrompter prompter;
     velbrisk::QtSoundPlayer sound;
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     const velbrisk::StartOptions options =
         velbrisk::parseStartOptions(QApplication::arguments(), QApplication::applicationDirPath());
     velbrisk::Application program(options, velbrisk::Platform{&prompter, &sound, &opener});
-    program.formMain().show();
+    if (!program.start())
+        return 0;
     return app.exec();
 }

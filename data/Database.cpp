@@ -2,6 +2,7 @@
 
 #include "data/DateText.h"
 #include "data/JetSql.h"
+#include "data/Query.h"
 #include "data/Schema.h"
 
 #include <QDateTime>
@@ -12,6 +13,7 @@
 #include <string>
 #include <cmath>
 #include <sqlite3.h>
+#include <sys/vfs.h>
 
 namespace velbrisk {
 
@@ -28,7 +30,7 @@ QString engineErrorText(sqlite3* db, int rc)
         return QStringLiteral("数据文件已损坏");
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("数据文件正被其他程序占用，请稍后再试");
+        return QStringLiteral("数据文件正被其他工作站或程序占用，等待后仍无法写入，本次操作没有保存，请稍后再试");
     case SQLITE_READONLY:
         return QStringLiteral("数据文件是只读的，无法写入");
     case SQLITE_FULL:
@@ -354,11 +356,58 @@ static void applyKey(sqlite3* db, const QString& password)
     sqlite3_key(db, key.constData(), int(key.size()));
 }
 
-void Connection::open(const QString& path, const QString& password, bool checkTables, bool readOnly)
+namespace {
+
+// A file or folder the person has marked read-only (no write permission bit
+// at all), or one this process may not write.
+bool readOnlyEntry(const QFileInfo& fi)
+{
+    constexpr QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
+    return !fi.isWritable() || !(fi.permissions() & anyWrite);
+}
+
+}  // namespace
+
+bool Connection::onNetworkFileSystem(const QString& path)
+{
+    struct statfs st {};
+    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
+    if (statfs(dir.constData(), &st) != 0)
+        return false;
+    switch (static_cast<unsigned long>(st.f_type)) {
+    case 0x6969UL:      // NFS
+    case 0x517BUL:      // SMB
+    case 0xFF534D42UL:  // CIFS
+    case 0xFE534D42UL:  // SMB2
+    case 0x564CUL:      // NCP
+    case 0x5346414FUL:  // AFS
+    case 0x73757245UL:  // Coda
+    case 0x01021997UL:  // 9P
+    case 0x65735546UL:  // FUSE (sshfs and the like)
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Connection::open(const QString& path, const QString& password, bool checkTables, bool readOnly, Journal journal)
 {
     close();
-    if (!QFileInfo(path).isFile())
+    const QFileInfo fi(path);
+    if (!fi.isFile())
         throw DbError(DbError::Kind::Missing, QStringLiteral("数据文件不存在：%1").arg(path));
+    if (!readOnly) {
+        // Refused before the engine touches anything: a read-only file would
+        // otherwise open for reading only and fail at the first checkout.
+        if (readOnlyEntry(fi))
+            throw DbError(DbError::Kind::ReadOnly,
+                          QStringLiteral("数据文件是只读的，程序无法在其中保存结帐等记录：%1\n请取消该文件的只读属性后再启动")
+                              .arg(path));
+        if (readOnlyEntry(QFileInfo(fi.absolutePath())))
+            throw DbError(DbError::Kind::ReadOnly,
+                          QStringLiteral("数据文件所在的文件夹是只读的，程序无法在其中保存记录：%1\n请取消该文件夹的只读属性后再启动")
+                              .arg(fi.absolutePath()));
+    }
     sqlite3* db = nullptr;
     const QByteArray p = QFile::encodeName(path);
     int rc = sqlite3_open_v2(p.constData(), &db, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
@@ -368,11 +417,13 @@ void Connection::open(const QString& path, const QString& password, bool checkTa
         throw DbError(kindOf(rc), QStringLiteral("数据库打开失败：%1\n%2").arg(err, path));
     }
     applyKey(db, password);
-    sqlite3_busy_timeout(db, 3000);
-    // The first read tells whether the key fits and the file is sound.
+    sqlite3_busy_handler(db, &Connection::busyHandler, this);
+    // The first read tells whether the key fits and the file is sound; it
+    // writes nothing, whatever the file holds.
     char* msg = nullptr;
     rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &msg);
     sqlite3_free(msg);
+    endWait();
     if (rc != SQLITE_OK) {
         const QString err = engineErrorText(db, rc);
         sqlite3_close(db);
@@ -381,12 +432,8 @@ void Connection::open(const QString& path, const QString& password, bool checkTa
     m_db = db;
     m_path = path;
     registerFunctions();
-    if (!readOnly) {
-        // Readers never hold writers up (lists keep their statements while
-        // they scroll), and a crash never leaves a half-written file.
-        sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
-    }
     if (checkTables) {
+        // Still nothing written: a foreign file is refused as it was found.
         const QString missing = missingTable(*this);
         if (!missing.isEmpty()) {
             close();
@@ -395,6 +442,49 @@ void Connection::open(const QString& path, const QString& password, bool checkTa
                               .arg(missing, path));
         }
     }
+    if (!readOnly) {
+        // On one machine the write-ahead log lets readers and writers work
+        // side by side; it needs memory shared between the workstations, so a
+        // file in a network folder keeps a rollback journal instead.
+        m_rollback = journal == Journal::Rollback || (journal == Journal::Auto && onNetworkFileSystem(path));
+        sqlite3_exec(db, m_rollback ? "PRAGMA journal_mode=DELETE" : "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+        endWait();
+        m_rollback = journalMode() != QLatin1String("wal");
+    }
+}
+
+QString Connection::journalMode()
+{
+    if (!m_db)
+        return QString();
+    Statement st(m_db, QStringLiteral("PRAGMA journal_mode"));
+    return st.step() ? st.column(0).toString().toLower() : QString();
+}
+
+int Connection::busyHandler(void* self, int count)
+{
+    auto* c = static_cast<Connection*>(self);
+    if (count == 0 || !c->m_busyClock.isValid())
+        c->m_busyClock.start();
+    const qint64 waited = c->m_busyClock.elapsed();
+    if (waited >= c->m_busyTimeoutMs)
+        return 0;  // give up: the write fails with its message, nothing written
+    if (waited >= 500 && c->m_waitHook) {
+        c->m_waitShown = true;
+        c->m_waitHook(waited);
+    }
+    sqlite3_sleep(waited < 100 ? 5 : 25);
+    return 1;
+}
+
+void Connection::endWait()
+{
+    m_busyClock.invalidate();
+    if (!m_waitShown)
+        return;
+    m_waitShown = false;
+    if (m_waitHook)
+        m_waitHook(-1);
 }
 
 void Connection::create(const QString& path, const QString& password)
@@ -411,6 +501,7 @@ void Connection::create(const QString& path, const QString& password)
         throw DbError(QStringLiteral("无法建立数据文件：%1\n%2").arg(err, path));
     }
     applyKey(db, password);
+    sqlite3_busy_handler(db, &Connection::busyHandler, this);
     m_db = db;
     m_path = path;
     registerFunctions();
@@ -418,11 +509,14 @@ void Connection::create(const QString& path, const QString& password)
 
 void Connection::close()
 {
+    // The lists let go of their reads, so the file is really closed.
+    parkReaders();
     if (m_db) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
     }
     m_depth = 0;
+    m_rollback = false;
     m_path.clear();
 }
 
@@ -431,6 +525,7 @@ void Connection::execEngine(const QString& engineSql)
     if (!m_db)
         throw DbError(QStringLiteral("数据库尚未打开"));
     beforeWrite(engineSql);
+    WriteScope scope(*this);
     char* msg = nullptr;
     const QByteArray sql = engineSql.toUtf8();
     const int rc = sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, &msg);
@@ -452,8 +547,13 @@ int Connection::exec(const QString& jetSql)
         throw DbError(DbError::Kind::Syntax, e.message());
     }
     Statement st(m_db, engineSql);
-    if (!sqlite3_stmt_readonly(st.handle()))
-        beforeWrite(engineSql);
+    if (sqlite3_stmt_readonly(st.handle())) {
+        while (st.step()) {
+        }
+        return sqlite3_changes(m_db);
+    }
+    beforeWrite(engineSql);
+    WriteScope scope(*this);
     while (st.step()) {
     }
     return sqlite3_changes(m_db);
@@ -477,6 +577,7 @@ void Connection::execControl(const QString& sql)
     char* msg = nullptr;
     const QByteArray utf8 = sql.toUtf8();
     const int rc = sqlite3_exec(m_db, utf8.constData(), nullptr, nullptr, &msg);
+    endWait();
     if (rc != SQLITE_OK) {
         const QString err = engineErrorText(m_db, rc);
         sqlite3_free(msg);
@@ -486,10 +587,13 @@ void Connection::execControl(const QString& sql)
 
 void Connection::begin()
 {
-    if (m_depth == 0)
+    if (m_depth == 0) {
+        // The transaction reads afresh: no list's old read stands in its way.
+        parkReaders();
         execControl(QStringLiteral("BEGIN IMMEDIATE"));
-    else
+    } else {
         execControl(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    }
     ++m_depth;
 }
 
@@ -518,6 +622,12 @@ void Connection::rollback()
     const QByteArray sql = m_depth == 0 ? QByteArray("ROLLBACK")
                                         : QStringLiteral("ROLLBACK TO sp%1; RELEASE sp%1").arg(m_depth).toUtf8();
     sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, nullptr);
+}
+
+void Connection::parkReaders()
+{
+    for (Query* q : *m_queries)
+        q->park();
 }
 
 Transaction::Transaction(Connection& c) : m_c(c) { m_c.begin(); }

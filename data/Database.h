@@ -1,6 +1,7 @@
 #pragma once
 // Our thin layer over the encrypted data engine (SQLCipher through the sqlite3
 // C API). One Connection per data file; Query objects run Jet SQL on it.
+#include <QElapsedTimer>
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -14,6 +15,7 @@ struct sqlite3_stmt;
 namespace velbrisk {
 
 class Reporter;  // data/Platform.h
+class Query;     // data/Query.h
 
 // A failure that ends the action in progress; `message()` is the text shown
 // to the person.
@@ -29,7 +31,7 @@ private:
 // Every failure of the data layer.
 class DbError : public Failure {
 public:
-    enum class Kind { Generic, NotADatabase, Locked, Missing, Foreign, Syntax };
+    enum class Kind { Generic, NotADatabase, Locked, Missing, Foreign, Syntax, ReadOnly };
     DbError(Kind kind, const QString& message);
     explicit DbError(const QString& message) : DbError(Kind::Generic, message) {}
     Kind kind() const { return m_kind; }
@@ -74,18 +76,53 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
+    // How the engine keeps its log of a write in progress.
+    enum class Journal {
+        Auto,      // write-ahead log, unless the file lies on a network file system
+        WriteAhead,
+        Rollback,  // a journal file beside the data: what a shared network folder needs
+    };
+
     // Opens an existing data file keyed with the password. Throws DbError with
-    // a clear message for a missing, damaged, foreign, locked or wrongly keyed
-    // file; the connection then stays closed. `checkTables` also refuses a
-    // valid file that lacks one of our tables.
+    // a clear message for a missing, damaged, foreign, locked, read-only or
+    // wrongly keyed file; the connection then stays closed and the file
+    // unchanged. `checkTables` also refuses a valid file that lacks one of our
+    // tables.
     void open(const QString& path, const QString& password = QString::fromLatin1(kPassword),
-              bool checkTables = true, bool readOnly = false);
+              bool checkTables = true, bool readOnly = false, Journal journal = Journal::Auto);
     // Creates a new, empty encrypted data file (for the template tool and tests).
     void create(const QString& path, const QString& password = QString::fromLatin1(kPassword));
     void close();
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
     sqlite3* handle() const { return m_db; }
+    // The engine's journal mode in force ("wal", "delete"...).
+    QString journalMode();
+
+    // True when `path` lies on a network file system (NFS, SMB/CIFS...).
+    static bool onNetworkFileSystem(const QString& path);
+
+    // ---- several workstations on one file
+    // A write that meets another workstation's lock waits up to this long
+    // (milliseconds) before it fails with a clear message.
+    static constexpr int kBusyTimeoutMs = 5000;
+    void setBusyTimeout(int ms) { m_busyTimeoutMs = ms; }
+    int busyTimeout() const { return m_busyTimeoutMs; }
+    // Called while a write waits for another workstation: with the time
+    // waited so far (from half a second on), and with -1 when the wait is
+    // over. The program shows its progress window meanwhile.
+    using WaitHook = std::function<void(qint64 waitedMs)>;
+    void setWaitHook(WaitHook hook) { m_waitHook = std::move(hook); }
+    bool waiting() const { return m_waitShown; }
+    // Ends a wait the hook was told of (each write calls it when done).
+    void endWait();
+
+    // Lists read their rows lazily, holding a read of the file open. Before
+    // this connection writes outside a transaction, or closes, those reads
+    // are let go (parked): each list takes up where it was at its next fetch.
+    // So an open list never blocks a write, not even after another
+    // workstation wrote meanwhile.
+    void parkReaders();
 
     // Runs engine SQL directly (schema work and benchmarks only).
     void execEngine(const QString& engineSql);
@@ -107,6 +144,9 @@ public:
     void commit();
     void rollback();
     int transactionDepth() const { return m_depth; }
+    // Rollback-journal mode: lists let go of their reads between fetches, as
+    // a reader there holds every other workstation's writes up.
+    bool rollbackJournal() const { return m_rollback; }
 
     // Test seam: called before every data write the layer sends (not for
     // transaction control); may throw DbError to simulate a failing disk.
@@ -119,13 +159,38 @@ public:
     }
 
 private:
+    friend class Query;
     void registerFunctions();
     void execControl(const QString& sql);  // transaction control, never hooked
+    static int busyHandler(void* self, int count);
     sqlite3* m_db = nullptr;
+    std::shared_ptr<std::vector<Query*>> m_queries = std::make_shared<std::vector<Query*>>();
+    int m_busyTimeoutMs = kBusyTimeoutMs;
+    QElapsedTimer m_busyClock;
+    WaitHook m_waitHook;
+    bool m_waitShown = false;
+    bool m_rollback = false;
     QString m_path;
     Reporter* m_reporter = nullptr;
     int m_depth = 0;
     WriteHook m_writeHook;
+};
+
+// Around one write of the connection: lets go of the lists' reads first
+// (outside a transaction) and, when done, ends any wait the program showed.
+class WriteScope {
+public:
+    explicit WriteScope(Connection& c) : m_c(c)
+    {
+        if (m_c.transactionDepth() == 0)
+            m_c.parkReaders();
+    }
+    ~WriteScope() { m_c.endWait(); }
+    WriteScope(const WriteScope&) = delete;
+    WriteScope& operator=(const WriteScope&) = delete;
+
+private:
+    Connection& m_c;
 };
 
 // All or nothing: commits when commit() is called, otherwise rolls back when

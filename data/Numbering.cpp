@@ -5,6 +5,8 @@
 #include "data/PublicFunction.h"
 #include "data/Query.h"
 
+#include <algorithm>
+
 namespace velbrisk {
 
 namespace {
@@ -74,8 +76,16 @@ QString MakeMoneySerial(Query& query, const QString& moneyKind, const QDate& day
         const QString p = prefix + day.toString(QStringLiteral("yyMMdd"));
         return p + FormatZeroPadded(highestSequence(query, QStringLiteral("MoneyTable"), QStringLiteral("MoneySerial"), p, 2, 9) + 1, 2);
     }
-    // Numbers by count have 6 or 7 digits; longer ones carry a date.
-    return prefix + FormatZeroPadded(highestSequence(query, QStringLiteral("MoneyTable"), QStringLiteral("MoneySerial"), prefix, 6, 7) + 1, 6);
+    // By count: one more than the records of the kind, whatever the form of
+    // their numbers; never below the highest number of this form, so a
+    // deletion does not bring a number back. Numbers by count have 6 or 7
+    // digits; longer ones carry a date.
+    query.setSql(QStringLiteral("Select Count(*) As N From MoneyTable Where MoneyKind = ") + quoted(moneyKind));
+    query.open();
+    const qint64 count = query.integer(QStringLiteral("N"));
+    query.close();
+    const qint64 highest = highestSequence(query, QStringLiteral("MoneyTable"), QStringLiteral("MoneySerial"), prefix, 6, 7);
+    return prefix + FormatZeroPadded(std::max(count, highest) + 1, 6);
 }
 
 QString MakeMoneySerial(Query& query, const Options& options, const QString& moneyKind, const QDate& day)

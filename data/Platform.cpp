@@ -1,5 +1,7 @@
 #include "data/Platform.h"
 
+#include <QDir>
+
 namespace velbrisk {
 
 void ScriptedPrompter::inform(const QString& text, const QString& title)
@@ -32,6 +34,15 @@ QString ScriptedPrompter::saveFileName(const QString& title, const QString& filt
                                        const QString& suggested)
 {
     return openFileName(title, filter, suffix, suggested);
+}
+
+bool openOrSay(const Platform& platform, const QString& pathOrUrl)
+{
+    if (platform.opener && platform.opener->open(pathOrUrl))
+        return true;
+    if (platform.prompt)
+        platform.prompt->inform(QStringLiteral("无法自动打开下面的文件，请手动打开：\n") + QDir::toNativeSeparators(pathOrUrl));
+    return false;
 }
 
 }  // namespace velbrisk

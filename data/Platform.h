@@ -47,6 +47,10 @@ struct Platform {
     FileOpener* opener = nullptr;
 };
 
+// Opens a file or page with its program; when the desktop cannot, says so
+// with the path, so the person can open it by hand. True when it opened.
+bool openOrSay(const Platform& platform, const QString& pathOrUrl);
+
 // ---- scripted versions for tests and headless runs
 
 class ScriptedPrompter : public Prompter {
@@ -85,9 +89,10 @@ public:
     bool open(const QString& pathOrUrl) override
     {
         opened << pathOrUrl;
-        return true;
+        return succeed;
     }
     QStringList opened;
+    bool succeed = true;  // false: as a desktop without a launcher
 };
 
 }  // namespace velbrisk

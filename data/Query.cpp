@@ -34,13 +34,36 @@ QString numberText(double d)
 
 }  // namespace
 
-Query::Query(Connection& c) : m_c(c) {}
+Query::Query(Connection& c) : m_c(c), m_registry(c.m_queries)
+{
+    m_registry->push_back(this);
+}
 
-Query::~Query() = default;
+Query::~Query()
+{
+    std::erase(*m_registry, this);
+}
+
+void Query::park()
+{
+    if (!m_stmt.valid())
+        return;
+    m_stmt = Statement();
+    m_parked = true;
+}
+
+// With a rollback journal an open read holds every other workstation's
+// writes up: the query lets go of it after each batch of rows.
+void Query::settle()
+{
+    if (m_c.rollbackJournal())
+        park();
+}
 
 void Query::close()
 {
     m_stmt = Statement();
+    m_parked = false;
     m_state = State::Inactive;
     m_names.clear();
     m_types.clear();
@@ -105,6 +128,7 @@ void Query::open()
     // Reading the first row shows at once whether the statement runs; it costs
     // one row, not the table.
     fetchOne();
+    settle();
 }
 
 int Query::execSql()
@@ -115,8 +139,12 @@ int Query::execSql()
 
 bool Query::fetchOne()
 {
-    if (!m_stmt.valid())
-        return false;
+    if (!m_stmt.valid()) {
+        if (!m_parked)
+            return false;
+        m_parked = false;
+        resumeAfterAbort();
+    }
     bool row = false;
     try {
         row = m_stmt.step();
@@ -173,6 +201,7 @@ void Query::fetchMore(int n)
 {
     for (int i = 0; i < n && fetchOne(); ++i) {
     }
+    settle();
 }
 
 void Query::fetchAll()
@@ -183,8 +212,13 @@ void Query::fetchAll()
 
 void Query::ensureRow(int row)
 {
-    while (int(m_rows.size()) <= row && fetchOne()) {
+    if (int(m_rows.size()) > row)
+        return;
+    // A resumed read fetches a batch ahead before it lets go again.
+    const int target = m_c.rollbackJournal() ? std::max(row, int(m_rows.size()) + 255) : row;
+    while (int(m_rows.size()) <= target && fetchOne()) {
     }
+    settle();
 }
 
 void Query::requireBrowse(const char* what) const
@@ -254,7 +288,7 @@ void Query::moveTo(int row)
 int Query::recordCount()
 {
     requireBrowse("计数");
-    if (!m_stmt.valid())
+    if (!more())
         return int(m_rows.size());
     if (!m_count) {
         Statement st = m_c.prepareEngine(QStringLiteral("SELECT COUNT(*) FROM (%1)").arg(m_engineSql));
@@ -483,12 +517,13 @@ void Query::post()
         if (!sets.isEmpty()) {
             const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
                                     .arg(m_table, sets.join(QStringLiteral(", ")), m_names[m_keyCol]);
+            m_c.beforeWrite(sql);
+            WriteScope scope(m_c);
             Statement st = m_c.prepareEngine(sql);
             int b = 1;
             for (const QVariant& v : values)
                 st.bind(b++, v);
             st.bind(b, m_buffer[m_keyCol]);
-            m_c.beforeWrite(sql);
             st.step();
         }
         if (m_onAppended)
@@ -517,14 +552,15 @@ void Query::post()
             sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                       .arg(m_table, cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
         }
+        m_c.beforeWrite(sql);
+        WriteScope scope(m_c);
         Statement st = m_c.prepareEngine(sql);
         int b = 1;
         for (const QVariant& v : values)
             st.bind(b++, v);
-        m_c.beforeWrite(sql);
         st.step();
         m_buffer[m_keyCol] = qlonglong(m_c.lastInsertId());
-        if (m_stmt.valid()) {
+        if (more()) {
             m_appended.push_back(std::move(m_buffer));
             m_onAppended = true;
         } else {
@@ -547,9 +583,10 @@ void Query::deleteRecord()
     cancel();
     const QVariant key = currentRow()[m_keyCol];
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_table, m_names[m_keyCol]);
+    m_c.beforeWrite(sql);
+    WriteScope scope(m_c);
     Statement st = m_c.prepareEngine(sql);
     st.bind(1, key);
-    m_c.beforeWrite(sql);
     st.step();
     if (m_onAppended) {
         m_appended.pop_back();

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -75,7 +76,7 @@ public:
 
     // ---- lazy access for grids
     int fetchedCount() const { return int(m_rows.size()); }
-    bool canFetchMore() const { return m_stmt.valid(); }
+    bool canFetchMore() const { return more(); }
     void fetchMore(int n);
     void fetchAll();
     QVariant valueAt(int row, int col);
@@ -85,7 +86,13 @@ public:
     // Display text of a stored value of the given field type.
     static QString displayText(const QVariant& raw, FieldType type);
 
+    // Lets go of the read this query holds open; the next fetch takes up
+    // where it was. The connection does this before it writes.
+    void park();
+
 private:
+    bool more() const { return m_stmt.valid() || m_parked; }
+    void settle();
     const std::vector<QVariant>& currentRow();
     int checkedField(const QString& field) const;
     void ensureRow(int row);
@@ -95,6 +102,8 @@ private:
     void requireBrowse(const char* what) const;
 
     Connection& m_c;
+    std::shared_ptr<std::vector<Query*>> m_registry;  // the connection's list of queries
+    bool m_parked = false;  // rows remain, their statement let go
     QString m_jet;
     QString m_engineSql;
     State m_state = State::Inactive;

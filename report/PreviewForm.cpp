@@ -33,6 +33,7 @@ TFormPreview::TFormPreview(const PreparedReport& report, const QString& title, Q
     };
     button("放大", [this] { zoomIn(); });
     button("缩小", [this] { zoomOut(); });
+    button("整页", [this] { m_view->fitInView(); });
     button("适合页宽", [this] { fitWidth(); });
     button("打印", [this] { printIt(); });
     m_findEdit->setPlaceholderText(QStringLiteral("查找内容"));
@@ -49,7 +50,8 @@ TFormPreview::TFormPreview(const PreparedReport& report, const QString& title, Q
     layout->addLayout(bar);
     layout->addWidget(m_view, 1);
     resize(760, 640);
-    m_view->fitToWidth();
+    // Every preview opens with its whole page in view.
+    m_view->fitInView();
 }
 
 void TFormPreview::zoomIn() { m_view->zoomIn(); }

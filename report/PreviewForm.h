@@ -22,6 +22,7 @@ public:
     // Goes to the next page holding the text; false when none does.
     bool find(const QString& text);
     int currentPage() const;
+    QPrintPreviewWidget* view() const { return m_view; }
 
 private:
     PreparedReport m_report;

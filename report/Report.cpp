@@ -2,6 +2,9 @@
 
 #include "data/Query.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
@@ -12,6 +15,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QTextLayout>
+#include <QTextOption>
 
 namespace velbrisk {
 
@@ -88,6 +93,38 @@ QString expand(const QString& text, Query* row, const VariableProvider& vars, in
     }
     out += text.mid(last);
     return out;
+}
+
+// Texts wrap at word boundaries, or anywhere in a word too long for its line.
+QTextOption textOption(Qt::Alignment align)
+{
+    QTextOption o(align);
+    o.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return o;
+}
+
+QFont reportFont(const QString& family, double points, bool bold, double pixelsPerMm)
+{
+    QFont f(family);
+    f.setPixelSize(std::max(1, int(points * 0.3528 * pixelsPerMm)));  // points to millimetres
+    f.setBold(bold);
+    return f;
+}
+
+// Height in millimetres that `text` takes when wrapped at `width` millimetres.
+double wrappedHeight(const QString& text, const QString& family, double points, bool bold, double width)
+{
+    constexpr double kPxPerMm = 20;
+    QTextLayout layout(text, reportFont(family, points, bold, kPxPerMm));
+    layout.setTextOption(textOption(Qt::AlignLeft));
+    layout.beginLayout();
+    double height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width * kPxPerMm);
+        height += line.height();
+    }
+    layout.endLayout();
+    return height / kPxPerMm;
 }
 
 }  // namespace
@@ -188,14 +225,57 @@ PreparedReport prepareReport(const ReportTemplate& t, Query* master, const Varia
     const double usable = endless ? 1e9 : t.pageSize.height() - 2 * t.margin;
     double y = 0;
     QList<PlacedText> page;
-    auto place = [&](const ReportBand& band, Query* row) {
-        for (const ReportItem& item : band.items) {
-            PlacedText p{item.rect.translated(t.margin, t.margin + y), expand(item.text, row, variables, int(r.pages.size())),
-                         item.align, item.fontSize, item.bold, item.frame, item.line};
+    // One band laid out for a row: a text longer than its item grows the item
+    // downwards, and what stands below it in the band moves down with it, so
+    // texts never overlap.
+    struct LaidBand {
+        QList<PlacedText> items;
+        double height = 0;
+    };
+    auto layoutBand = [&](const ReportBand& band, Query* row) {
+        LaidBand out;
+        const int n = int(band.items.size());
+        std::vector<double> grow(n, 0), shift(n, 0);
+        for (int i = 0; i < n; ++i) {
+            const ReportItem& item = band.items[i];
+            PlacedText p{item.rect, expand(item.text, row, variables, int(r.pages.size())), item.align, item.fontSize,
+                         item.bold, item.frame, item.line};
+            if (!p.text.isEmpty() && !item.line) {
+                const double need = wrappedHeight(p.text, t.fontFamily, item.fontSize, item.bold, item.rect.width());
+                grow[i] = std::max(0.0, need - item.rect.height());
+            }
+            out.items << p;
+        }
+        // Items in order of their tops: each moves down by the most that an
+        // item ending above it has grown and moved.
+        std::vector<int> order(n);
+        for (int i = 0; i < n; ++i)
+            order[i] = i;
+        std::sort(order.begin(), order.end(),
+                  [&](int a, int b) { return band.items[a].rect.top() < band.items[b].rect.top(); });
+        double extra = 0;
+        for (int a : order) {
+            for (int b : order)
+                if (band.items[b].rect.bottom() <= band.items[a].rect.top() + 1e-6)
+                    shift[a] = std::max(shift[a], shift[b] + grow[b]);
+            extra = std::max(extra, shift[a] + grow[a]);
+        }
+        for (int i = 0; i < n; ++i) {
+            QRectF& rect = out.items[i].rect;
+            rect.translate(0, shift[i]);
+            rect.setHeight(rect.height() + grow[i]);
+        }
+        out.height = band.height + extra;
+        return out;
+    };
+    auto put = [&](const LaidBand& band) {
+        for (PlacedText p : band.items) {
+            p.rect.translate(t.margin, t.margin + y);
             page << p;
         }
         y += band.height;
     };
+    auto place = [&](const ReportBand& band, Query* row) { put(layoutBand(band, row)); };
     auto newPage = [&] {
         r.pages << page;
         page.clear();
@@ -203,22 +283,25 @@ PreparedReport prepareReport(const ReportTemplate& t, Query* master, const Varia
         if (header)
             place(*header, nullptr);
     };
+    // Places a band, on a new page when it does not fit on this one.
+    auto placeFitting = [&](const ReportBand& band, Query* row) {
+        LaidBand laid = layoutBand(band, row);
+        if (y + laid.height > usable && !page.isEmpty()) {
+            newPage();
+            laid = layoutBand(band, row);
+        }
+        put(laid);
+    };
     if (title)
         place(*title, nullptr);
     if (header)
         place(*header, nullptr);
     if (data && master && master->isOpen()) {
-        for (master->first(); !master->eof(); master->next()) {
-            if (y + data->height > usable)
-                newPage();
-            place(*data, master);
-        }
+        for (master->first(); !master->eof(); master->next())
+            placeFitting(*data, master);
     }
-    if (summary) {
-        if (y + summary->height > usable)
-            newPage();
-        place(*summary, master && master->isOpen() && !master->eof() ? master : nullptr);
-    }
+    if (summary)
+        placeFitting(*summary, master && master->isOpen() && !master->eof() ? master : nullptr);
     r.pages << page;
     r.pageSize = endless ? QSizeF(t.pageSize.width(), y + 2 * t.margin) : t.pageSize;
     if (r.landscape && !endless)
@@ -245,12 +328,9 @@ void paintPage(const PreparedReport& r, int page, QPainter& p, const QRectF& tar
         }
         if (t.text.isEmpty())
             continue;
-        QFont f(r.fontFamily);
-        f.setPixelSize(std::max(1, int(t.fontSize * 0.3528 * scale)));  // points to millimetres
-        f.setBold(t.bold);
-        p.setFont(f);
+        p.setFont(reportFont(r.fontFamily, t.fontSize, t.bold, scale));
         p.setPen(Qt::black);
-        p.drawText(rect, int(t.align) | Qt::TextWordWrap, t.text);
+        p.drawText(rect, t.text, textOption(t.align));
     }
     p.restore();
 }

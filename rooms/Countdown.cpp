@@ -4,6 +4,7 @@
 #include "data/PublicFunction.h"
 #include "rooms/RoomFee.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velbrisk {
@@ -15,25 +16,36 @@ Countdown::Countdown(Connection& c, Options options, SoundPlayer* sound)
 
 void Countdown::markOvertime(TileSlot& slot, const QDateTime& now)
 {
-    slot.state = QStringLiteral("超时");
     ++m_writes;
-    if (!OpenQuery(m_query, QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(slot.roomIndex),
-                   QStringLiteral("数据库打开失败")))
-        return;
+    // A tick waits only briefly for another workstation's write: the board
+    // must not freeze, and the next tick tries again.
+    Connection& c = m_query.connection();
+    struct BriefWait {
+        Connection& c;
+        int kept;
+        ~BriefWait() { c.setBusyTimeout(kept); }
+    } brief{c, c.busyTimeout()};
+    c.setBusyTimeout(std::min(brief.kept, 200));
     try {
         // Only a task that is still running past its end turns overtime: a
         // room settled, cancelled or adjusted meanwhile keeps what it has.
+        m_query.setSql(QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(slot.roomIndex));
+        m_query.open();
         if (!m_query.eof() && m_query.str(QStringLiteral("RoomState")) == QStringLiteral("占用")
             && m_query.dateTime(QStringLiteral("RoomEndTime")) < now) {
             m_query.edit();
             m_query.setValue(QStringLiteral("RoomState"), QStringLiteral("超时"));
             m_query.post();
         }
-    } catch (const Failure& e) {
-        if (Reporter* r = m_query.connection().reporter())
-            r->inform(e.message());
+    } catch (const Failure&) {
+        // The data file is busy (another workstation writing) or out of
+        // reach: the tile stays as it was and the next tick tries again. The
+        // countdown never stops the front desk with a message.
+        m_query.close();
+        return;
     }
     m_query.close();
+    slot.state = QStringLiteral("超时");
     slot.picture = QStringLiteral("Res/Red64.jpg");
 }
 
@@ -41,9 +53,11 @@ void Countdown::tick(TileSlots& tiles, const QDateTime& now)
 {
     // A full hour of the clock passed since the last tick (also when no tick
     // fell on the full-hour second itself).
+    // Hours of the venue's own clock, not of UTC.
+    const QDateTime local = now.toLocalTime();
     const bool fullHour = m_lastTick.isValid()
-                          && now.toSecsSinceEpoch() / 3600 != m_lastTick.toSecsSinceEpoch() / 3600;
-    m_lastTick = now;
+                          && (local.date() != m_lastTick.date() || local.time().hour() != m_lastTick.time().hour());
+    m_lastTick = local;
     for (TileSlot& s : tiles) {
         if (!s.visible)
             continue;

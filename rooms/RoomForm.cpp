@@ -368,6 +368,9 @@ void TFormRoom::ActionEditExecute()
         loadRoomLines();
     q.close();
     ComputeRoomFee();
+    // The tabs work on the room's name as it is now.
+    m_bookTab->load(m_name->text(), OpenRoomIndex);
+    m_costTab->load(m_name->text());
 }
 
 }  // namespace velbrisk

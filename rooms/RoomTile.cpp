@@ -79,6 +79,9 @@ void RoomTile::setHighlighted(bool on)
 bool RoomTile::eventFilter(QObject* watched, QEvent* event)
 {
     const bool bar = watched == m_progress;
+    // Leaving the tile, also through the gap to its neighbour, ends its highlight.
+    if (watched == this && event->type() == QEvent::Leave)
+        setHighlighted(false);
     if (event->type() == QEvent::Enter) {
         if (bar)
             emit barHovered(m_slot);

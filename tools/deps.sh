@@ -7,7 +7,7 @@ packages=(
   libsqlcipher-dev libxlsxwriter-dev
   libgtest-dev
   poppler-utils python3 python3-openpyxl
-  fonts-wqy-microhei xvfb xauth
+  fonts-wqy-microhei xvfb xauth tzdata qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,9 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSoundEffect>
@@ -37,6 +40,23 @@ bool QtPrompter::ask(const QString& text, const QString& title)
     box.button(QMessageBox::No)->setText(QStringLiteral("否"));
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool installChineseTranslations()
+{
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    bool found = false;
+    for (const char* name : {"qtbase_zh_CN", "qtmultimedia_zh_CN"}) {
+        auto* t = new QTranslator(qApp);
+        if (t->load(QString::fromLatin1(name), dir)) {
+            QCoreApplication::installTranslator(t);
+            found = true;
+        } else {
+            delete t;
+        }
+    }
+    return found;
 }
 
 QString qtFilter(const QString& designFilter)

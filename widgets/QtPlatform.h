@@ -36,6 +36,11 @@ public:
     bool open(const QString& pathOrUrl) override;
 };
 
+// Loads Qt's own Chinese texts (standard buttons, file and print dialogs,
+// context menus) and makes Chinese the default locale. True when the
+// translation was found.
+bool installChineseTranslations();
+
 // "Mdb Files (*.mdb)|*.MDB" -> "Mdb Files (*.mdb)"
 QString qtFilter(const QString& designFilter);
 

@@ -16,11 +16,14 @@
 #include "rooms/RoomForm.h"
 #include "rooms/RoomForm2.h"
 #include "rooms/RoomTile.h"
+#include "admin/Users.h"
+#include "tests/support/Gui.h"
 #include "tests/support/TestData.h"
 #include "widgets/DataGrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -172,6 +175,30 @@ TEST_F(Admin, AUserWithFinanceOnlySeesOnlyThatLauncher)
     EXPECT_TRUE(app->formMain().reportButton()->isHidden());
     EXPECT_FALSE(app->formMain().accountButton()->isHidden());
     EXPECT_TRUE(app->formMain().settingButton()->isHidden());
+
+    // Editing: an empty box keeps the password, "清空密码" sets it back to empty.
+    const int li = v.scalar(QStringLiteral("Select PowerIndex From Power Where PowerName = '会计小李'")).toInt();
+    p.Mode = QStringLiteral("修改");
+    p.EditIndex = li;
+    p.prepare();
+    EXPECT_FALSE(p.clearPasswordBox()->isHidden());
+    test::click(&p, QStringLiteral("确定"));
+    EXPECT_EQ(p.result(), QDialog::Accepted);
+    Query q(v.db());
+    EXPECT_TRUE(checkLogin(q, QStringLiteral("会计小李"), QStringLiteral("Li2026")).matches) << "an empty box keeps it";
+    p.prepare();
+    EXPECT_FALSE(p.clearPasswordBox()->isChecked()) << "each showing starts unticked";
+    p.passwordEdit()->setText(QStringLiteral("typed"));
+    QTest::mouseClick(p.clearPasswordBox(), Qt::LeftButton);
+    EXPECT_TRUE(p.passwordEdit()->text().isEmpty());
+    EXPECT_FALSE(p.passwordEdit()->isEnabled());
+    test::click(&p, QStringLiteral("确定"));
+    const LoginCheck cleared = checkLogin(q, QStringLiteral("会计小李"), QString());
+    EXPECT_TRUE(cleared.matches && cleared.emptyPassword);
+    EXPECT_FALSE(checkLogin(q, QStringLiteral("会计小李"), QStringLiteral("Li2026")).matches);
+    p.Mode = QStringLiteral("新增");
+    p.prepare();
+    EXPECT_TRUE(p.clearPasswordBox()->isHidden()) << "a new user has no password to clear";
 }
 
 TEST_F(Admin, ReLoginInAutomaticModeExplains)
@@ -258,6 +285,35 @@ TEST_F(Admin, BackUpRestoreAndClear)
     prompt.setNextFileName(backup);
     s.DataSave();
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("恭喜您，数据库备份成功"));
+    EXPECT_EQ(QDir(v.dir() + QStringLiteral("数据库备份")).entryList(QDir::Files), QStringList{QStringLiteral("周一.mdb")})
+        << "a backup leaves exactly one file";
+
+    // The open data file itself, by any spelling or link, is never a backup target.
+    const QString link = v.dir() + QStringLiteral("数据库备份/链接.mdb");
+    ASSERT_TRUE(QFile::link(v.dataFile(), link));
+    const QString live = v.dataFile();
+    for (const QString& target : QStringList{live, v.dir() + QStringLiteral("数据库备份/../Velbrisk.mdb"), link}) {
+        const QByteArray before = test::readFile(live);
+        prompt.setNextFileName(target);
+        s.DataSave();
+        EXPECT_EQ(prompt.messages.last(),
+                  QStringLiteral("数据库备份失败，失败号为：不能备份到正在使用的数据库文件上，请另选一个文件名"))
+            << target.toStdString();
+        EXPECT_EQ(test::readFile(live), before) << "nothing is written";
+    }
+    QFile::remove(link);
+    // Work entered afterwards stays in the data file.
+    v.exec(QStringLiteral("Insert Into Cost (CostRoom, CostReason, CostMoney, CostBill) Values ('羽毛球1号', '茶', 1, 0)"));
+    {
+        Connection again;
+        again.open(live);
+        Query q(again);
+        q.setSql(QStringLiteral("Select Count(*) As N From Cost"));
+        q.open();
+        EXPECT_EQ(q.str(QStringLiteral("N")), QStringLiteral("2"));
+    }
+    v.exec(QStringLiteral("Delete * From Cost Where CostReason = '茶'"));
+
     prompt.setNextFileName(v.dir() + QStringLiteral("没有的目录/周二.mdb"));
     s.DataSave();
     EXPECT_TRUE(prompt.messages.last().startsWith(QStringLiteral("数据库备份失败，失败号为：")));

@@ -6,12 +6,16 @@
 #include "data/Options.h"
 #include "data/ShareDM.h"
 #include "rooms/RoomTile.h"
+#include "admin/LoginForm.h"
+#include "tests/support/Gui.h"
 #include "tests/support/TestData.h"
+#include "widgets/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -154,6 +158,83 @@ TEST(StartUp, GlobalsHoldTheCurrentMonthAndYear)
     EXPECT_EQ(g.MonthEnd, QDate(2024, 2, 29));
     EXPECT_EQ(g.YearBegin, QDate(2024, 1, 1));
     EXPECT_EQ(g.YearEnd, QDate(2024, 12, 31));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(StartUp, InManualLoginModeTheMainWindowWaitsForTheLogin)
+{
+    TestVenue v(false);
+    Desk desk;
+    Application app(at(v), desk.platform());
+    ASSERT_TRUE(app.context().options().write(opt::LoginMode, QStringLiteral("手动登录")));
+    bool mainShownDuringLogin = true;
+    QString masked;
+    test::onNextDialog<TFormLogin>([&](TFormLogin* login) {
+        mainShownDuringLogin = app.formMain().isVisible();
+        login->passwordEdit()->setFocus();
+        QTest::keyClicks(login->passwordEdit(), QStringLiteral("a1b"));
+        masked = login->passwordEdit()->displayText();
+        login->passwordEdit()->clear();  // the manager's password is empty
+        test::click(login, QStringLiteral("登录"));
+    });
+    ASSERT_TRUE(app.start());
+    EXPECT_FALSE(mainShownDuringLogin) << "nothing half-built behind the login window";
+    EXPECT_EQ(masked, QStringLiteral("###")) << "the password box masks with '#'";
+    EXPECT_TRUE(app.formMain().isVisible());
+    EXPECT_TRUE(app.formMain().boardReady());
+    app.formMain().hide();
+
+    // Cancelling the login ends the start: the main window never shows.
+    Application again(at(v), desk.platform());
+    test::onNextDialog<TFormLogin>([](TFormLogin* login) { test::click(login, QStringLiteral("取消")); });
+    EXPECT_FALSE(again.start());
+    EXPECT_FALSE(again.formMain().isVisible());
+}
+
+TEST(StartUp, AHighlightedTileLetsGoWhenThePointerLeavesIt)
+{
+    TestVenue v(false);
+    v.db().open(v.dataFile());
+    v.exec(QStringLiteral("Insert Into Room (RoomName, RoomType, RoomState) Values ('甲', '计时收费', '空闲')"));
+    v.exec(QStringLiteral("Insert Into Room (RoomName, RoomType, RoomState) Values ('乙', '计时收费', '空闲')"));
+    Desk desk;
+    Application app(at(v), desk.platform());
+    ASSERT_TRUE(app.start());
+    RoomTile* tile = app.formMain().tile(0);
+    const QColor plain = tile->palette().color(QPalette::Window);
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(tile, &enter);
+    EXPECT_NE(tile->palette().color(QPalette::Window), plain);
+    QEvent leave(QEvent::Leave);  // out through the gap, into no other tile
+    QCoreApplication::sendEvent(tile, &leave);
+    EXPECT_EQ(tile->palette().color(QPalette::Window), plain);
+    app.formMain().hide();
+}
+
+TEST(StartUp, AHelpPageThatCannotOpenIsNamed)
+{
+    TestVenue v(false);
+    Desk desk;
+    desk.opener.succeed = false;
+    Application app(at(v), desk.platform());
+    ASSERT_TRUE(app.start());
+    test::click(&app.formMain(), QStringLiteral("访问主页"));
+    ASSERT_EQ(desk.opener.opened.size(), 1);
+    ASSERT_FALSE(desk.prompt.messages.isEmpty());
+    EXPECT_TRUE(desk.prompt.messages.last().startsWith(QStringLiteral("无法自动打开下面的文件，请手动打开：")));
+    EXPECT_TRUE(desk.prompt.messages.last().endsWith(QStringLiteral("Help.html")));
+    app.formMain().hide();
+}
+
+TEST(StartUp, QtsOwnDialogsSpeakChinese)
+{
+    ASSERT_TRUE(installChineseTranslations());
+    QMessageBox box(QMessageBox::Question, QStringLiteral("x"), QStringLiteral("x"), QMessageBox::Save | QMessageBox::Cancel);
+    EXPECT_TRUE(box.button(QMessageBox::Save)->text().contains(QStringLiteral("保存"))) << box.button(QMessageBox::Save)->text().toStdString();
+    EXPECT_TRUE(box.button(QMessageBox::Cancel)->text().contains(QStringLiteral("取消")));
 }
 
 }  // namespace

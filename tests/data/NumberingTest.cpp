@@ -62,7 +62,7 @@ TEST_F(Numbering, MoneyByDate)
         << "a voucher for another ledger day takes that day";
 }
 
-TEST_F(Numbering, MoneyByCountIgnoresNumbersByDate)
+TEST_F(Numbering, MoneyByCountCountsEveryRecordOfTheKind)
 {
     const QString byCount = QString::fromUtf8(kNumberByCount);
     {
@@ -70,16 +70,37 @@ TEST_F(Numbering, MoneyByCountIgnoresNumbersByDate)
         for (int i = 1; i <= 127; ++i)
             money(QStringLiteral("SR") + FormatZeroPadded(i, 6));
         money(QStringLiteral("ZC000044"), QStringLiteral("财务支出"));
-        money(QStringLiteral("SR24031599"));  // made while numbering by date
         tx.commit();
     }
     EXPECT_EQ(MakeMoneySerial(q, QStringLiteral("财务收入"), kDay, byCount), QStringLiteral("SR000128"));
-    EXPECT_EQ(MakeMoneySerial(q, QStringLiteral("财务支出"), kDay, byCount), QStringLiteral("ZC000045"));
+    EXPECT_EQ(MakeMoneySerial(q, QStringLiteral("财务支出"), kDay, byCount), QStringLiteral("ZC000045"))
+        << "a number of its own above the count of one";
+    money(QStringLiteral("SR24031599"));  // made while numbering by date
+    EXPECT_EQ(MakeMoneySerial(q, QStringLiteral("财务收入"), kDay, byCount), QStringLiteral("SR000129"))
+        << "a record numbered by date counts too";
     v.exec(QStringLiteral("Delete * From MoneyTable Where MoneySerial = 'SR000010'"));
-    EXPECT_EQ(MakeMoneySerial(q, QStringLiteral("财务收入"), kDay, byCount), QStringLiteral("SR000128"));
+    EXPECT_EQ(MakeMoneySerial(q, QStringLiteral("财务收入"), kDay, byCount), QStringLiteral("SR000128"))
+        << "after a deletion the count gives the next unused number";
+    v.exec(QStringLiteral("Delete * From MoneyTable Where MoneySerial = 'SR24031599' Or MoneySerial = 'SR000011'"));
+    EXPECT_EQ(MakeMoneySerial(q, QStringLiteral("财务收入"), kDay, byCount), QStringLiteral("SR000128"))
+        << "never a number already given";
     // Switching the option changes only the form of new numbers.
     EXPECT_EQ(MakeMoneySerial(q, QStringLiteral("财务收入"), kDay, QString::fromUtf8(kNumberByDate)),
-              QStringLiteral("SR240315100"));
+              QStringLiteral("SR24031501"));
+}
+
+TEST_F(Numbering, MoneyByCountAfterRecordsNumberedByDate)
+{
+    // 127 income records numbered by date and one transfer's income half.
+    {
+        Transaction tx(v.db());
+        for (int i = 1; i <= 127; ++i)
+            money(QStringLiteral("SR2403%1%2").arg(10 + i / 100).arg(FormatZeroPadded(i % 100, 2)));
+        v.exec(QStringLiteral("Insert Into MoneyTable (MoneyKind, MoneyReason, MoneyAccount) Values ('财务收入', '帐户平调', 3)"));
+        tx.commit();
+    }
+    EXPECT_EQ(MakeMoneySerial(q, QStringLiteral("财务收入"), kDay, QString::fromUtf8(kNumberByCount)),
+              QStringLiteral("SR000129"));
 }
 
 TEST_F(Numbering, ReadsTheOptionAtEachCall)

@@ -10,6 +10,9 @@
 #include "rooms/RoomForm.h"
 #include "rooms/RoomForm2.h"
 #include "rooms/RoomTile.h"
+#include "bookings/BookForm.h"
+#include "bookings/BookTab.h"
+#include "tests/support/Gui.h"
 #include "tests/support/TestData.h"
 #include "widgets/DataGrid.h"
 
@@ -153,6 +156,57 @@ TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
     // After checkout the room's consumption list is empty.
     room.prepare(QDateTime(today, QTime(12, 0, 0)));
     EXPECT_EQ(room.otherCostEdit()->text(), QStringLiteral("0.00"));
+}
+
+TEST_F(Road, ARenameFromTheRoomWindowCarriesIntoItsTabsAndCheckout)
+{
+    addRoom(QStringLiteral("网球1号"), QStringLiteral("计次收费"), QStringLiteral("30"));
+    TFormRoom& room = app->formRoom();
+    room.OpenRoomIndex = 2;
+    room.prepare();
+    room.customerEdit()->setText(QStringLiteral("李四"));
+    test::click(&room, QStringLiteral("开始计时"));
+    room.prepare();
+    auto addDrink = [&] {
+        test::onNextDialog<TFormCost>([](TFormCost* c) {
+            c->itemCombo()->setCurrentText(QStringLiteral("运动饮料"));
+            test::click(c, QStringLiteral("确定"));
+        });
+        room.costTab()->NewRecord();
+    };
+    addDrink();
+    EXPECT_EQ(room.otherCostEdit()->text(), QStringLiteral("6.00"));
+
+    // "资料修改": the room gets a new name.
+    test::onNextDialog<TFormRoom2>([](TFormRoom2* f) {
+        f->nameEdit()->setText(QStringLiteral("网球中心场"));
+        test::click(f, QStringLiteral("确定"));
+    });
+    room.ActionEditExecute();
+    EXPECT_EQ(room.nameLabel()->text(), QStringLiteral("网球中心场"));
+    EXPECT_EQ(room.otherCostEdit()->text(), QStringLiteral("6.00")) << "the open entry follows the room";
+
+    addDrink();
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost Where CostRoom = '网球中心场' And CostBill = 0")),
+              QStringLiteral("2"));
+    EXPECT_EQ(room.otherCostEdit()->text(), QStringLiteral("12.00"));
+    EXPECT_EQ(room.costTab()->grid()->footerText(QStringLiteral("CostIndex")), QStringLiteral("共2条"));
+
+    test::onNextDialog<TFormBook>([](TFormBook* b) {
+        EXPECT_EQ(b->roomEdit()->text(), QStringLiteral("网球中心场"));
+        b->setBegin(QDateTime(QDate::currentDate().addDays(1), QTime(9, 0)));
+        b->setEnd(QDateTime(QDate::currentDate().addDays(1), QTime(10, 0)));
+        test::click(b, QStringLiteral("确定"));
+    });
+    room.bookTab()->NewRecord();
+    EXPECT_EQ(v.scalar(QStringLiteral("Select BookRoom From Book Where BookIndex > 1")), QStringLiteral("网球中心场"));
+
+    prompt.setNextAnswer(true);
+    test::click(&room, QStringLiteral("埋单结帐"));
+    EXPECT_EQ(v.row(QStringLiteral("Select BillRoomName, BillOtherCost, BillTotalCost From Bill Where BillIndex = 2")),
+              QStringLiteral("网球中心场/12/42"));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost Where CostBill = 2")), QStringLiteral("2"));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost Where CostBill = 0")), QStringLiteral("0"));
 }
 
 TEST_F(Road, NoTicketWhenTheSettingSaysSo)

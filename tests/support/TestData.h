@@ -44,5 +44,7 @@ private:
 
 // Writes a file with the given bytes.
 void writeFile(const QString& path, const QByteArray& bytes);
+// A whole file's bytes (empty when it cannot be read).
+QByteArray readFile(const QString& path);
 
 }  // namespace velbrisk::test
