@@ -308,7 +308,7 @@ bool TFormMain::startUp()
             return false;
         break;
     case DataFileLocation::Found:
-        if (const QString error = connectDataFile(m_ctx.dm, loc.path); !error.isEmpty()) {
+        if (const QString error = connectDataFile(m_ctx.dm, loc.path, m_ctx.g.NetworkMode); !error.isEmpty()) {
             m_ctx.prompt().inform(error, QStringLiteral("错误"));
             return false;
         }

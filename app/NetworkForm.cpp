@@ -44,7 +44,7 @@ void TFormNetwork::OkButtonClick()
         m_ctx.prompt().inform(QStringLiteral("该服务器地址无效"));
         return;
     }
-    const QString error = connectDataFile(m_ctx.dm, path);
+    const QString error = connectDataFile(m_ctx.dm, path, true);
     if (!error.isEmpty()) {
         // A file that is not our data file is refused like an invalid address,
         // and the address is not remembered.

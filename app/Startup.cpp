@@ -27,8 +27,11 @@ DataFileLocation locateDataFile(const Globals& g, const Options& options)
     return loc;
 }
 
-QString connectDataFile(TShareDataModule& dm, const QString& path)
+QString connectDataFile(TShareDataModule& dm, const QString& path, bool network)
 {
+    // Workstations sharing a file over the network share no memory: the
+    // engine keeps a rollback journal there.
+    dm.setJournal(network ? Connection::Journal::Rollback : Connection::Journal::Auto);
     dm.setConnectionString(BuildConnectionString(path, QString::fromLatin1(Connection::kPassword)));
     try {
         dm.connect();

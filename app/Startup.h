@@ -23,6 +23,6 @@ DataFileLocation locateDataFile(const Globals& g, const Options& options);
 
 // Opens the data module's connection on `path` with the fixed password.
 // Returns an empty text on success, else the message to show.
-QString connectDataFile(TShareDataModule& dm, const QString& path);
+QString connectDataFile(TShareDataModule& dm, const QString& path, bool network = false);
 
 }  // namespace velbrisk

@@ -362,7 +362,9 @@ namespace {
 // at all), or one this process may not write.
 bool readOnlyEntry(const QFileInfo& fi)
 {
-    constexpr QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
+    // The mode bits, not the current user's access: the administrator may write
+    // anything, yet a file marked read-only is meant to stay as it is.
+    constexpr QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     return !fi.isWritable() || !(fi.permissions() & anyWrite);
 }
 

@@ -16,7 +16,7 @@ void TShareDataModule::connect()
     if (!ParseConnectionString(m_connectionString, &path, &password))
         throw DbError(QStringLiteral("数据库连接字符串有误"));
     disconnect();
-    ADOConnection1.open(path, password);
+    ADOConnection1.open(path, password, true, false, m_journal);
 }
 
 void TShareDataModule::disconnect()

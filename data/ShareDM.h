@@ -20,6 +20,9 @@ public:
     // Opens the connection on the data file of the connection text. Throws
     // DbError with a clear message; the connection then stays closed.
     void connect();
+    // How the next connect() keeps the engine's journal (a network folder
+    // wants the rollback journal).
+    void setJournal(Connection::Journal journal) { m_journal = journal; }
     void disconnect();
     bool connected() const { return ADOConnection1.isOpen(); }
 
@@ -32,6 +35,7 @@ public:
 
 private:
     QString m_connectionString;
+    Connection::Journal m_journal = Connection::Journal::Auto;
 };
 
 }  // namespace velbrisk

@@ -152,6 +152,38 @@ TEST_F(Maintenance, ABackupOfTheOpenFileRestoresToTheSameData)
     EXPECT_EQ(count(QStringLiteral("Select Count(*) From Cost")), QStringLiteral("300"));
 }
 
+TEST_F(Maintenance, RestoreGoesAheadWhileAListOfTheProgramIsHalfRead)
+{
+    const QString folder = backupFolder(v.dir());
+    const QString backup = folder + QStringLiteral("a.mdb");
+    ASSERT_EQ(backupDataFile(dm.ADOConnection1, backup), QString());
+    dm.ADOConnection1.exec(QStringLiteral("Delete * From Cost Where CostBill = 0"));
+    // A list of 200 rows, its first screen read, its statement still open.
+    Query list(dm.ADOConnection1);
+    list.setSql(QStringLiteral("Select * From Cost"));
+    list.open();
+    list.fetchMore(100);
+    ASSERT_TRUE(list.canFetchMore());
+    const RestoreResult r = restoreDataFile(dm, v.dataFile(), backup, folder);
+    ASSERT_TRUE(r.done) << r.message.toStdString();
+    dm.connect();
+    EXPECT_EQ(count(QStringLiteral("Select Count(*) From Cost")), QStringLiteral("300"));
+}
+
+TEST_F(Maintenance, RestoreIsRefusedWhileAnotherProgramHoldsTheFile)
+{
+    const QString folder = backupFolder(v.dir());
+    const QString backup = folder + QStringLiteral("b.mdb");
+    ASSERT_EQ(backupDataFile(dm.ADOConnection1, backup), QString());
+    Connection other;  // another workstation with the file open
+    other.open(v.dataFile());
+    other.exec(QStringLiteral("Update Room Set RoomOtherCost = 1"));
+    const RestoreResult r = restoreDataFile(dm, v.dataFile(), backup, folder);
+    EXPECT_FALSE(r.done);
+    EXPECT_EQ(r.message, QStringLiteral("数据库正被其他程序使用，请先关闭所有的客户端，然后再进行数据恢复"));
+    EXPECT_TRUE(dm.connected());
+}
+
 TEST_F(Maintenance, RestoreRefusesWhatIsNotOurDataFile)
 {
     const QString folder = backupFolder(v.dir());

@@ -4,6 +4,7 @@
 #include "data/Schema.h"
 #include "tests/support/TestData.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -13,14 +14,25 @@ using velbrisk::test::TestVenue;
 
 namespace {
 
-DbError::Kind openKind(const QString& path, const QString& password = QString::fromLatin1(Connection::kPassword))
+// Opens `path` expecting a refusal; the file must come out of it unchanged,
+// byte for byte, with no side file left beside it.
+DbError::Kind openKind(const QString& path, const QString& password = QString::fromLatin1(Connection::kPassword),
+                       QString* message = nullptr)
 {
+    const QByteArray before = test::readFile(path);
+    const bool existed = QFile::exists(path);
     Connection c;
     try {
         c.open(path, password);
     } catch (const DbError& e) {
         EXPECT_FALSE(c.isOpen());
         EXPECT_FALSE(e.message().isEmpty());
+        EXPECT_EQ(QFile::exists(path), existed);
+        EXPECT_EQ(test::readFile(path), before) << "a refused file is never changed: " << path.toStdString();
+        for (const char* side : {"-wal", "-shm", "-journal"})
+            EXPECT_FALSE(QFile::exists(path + QLatin1String(side))) << path.toStdString() << side;
+        if (message)
+            *message = e.message();
         return e.kind();
     }
     ADD_FAILURE() << "opened " << path.toStdString();
@@ -77,6 +89,46 @@ TEST(DataFile, RefusesWhatIsNotOurs)
         c.execEngine(QStringLiteral("CREATE TABLE Room (RoomIndex INTEGER PRIMARY KEY)"));
     }
     EXPECT_EQ(openKind(foreign), DbError::Kind::Foreign);
+}
+
+TEST(DataFile, ReadOnlyFilesAndFoldersAreNamedAndLeftAlone)
+{
+    TestVenue v(false);
+    QString message;
+    QFile::setPermissions(v.dataFile(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    EXPECT_EQ(openKind(v.dataFile(), QString::fromLatin1(Connection::kPassword), &message), DbError::Kind::ReadOnly);
+    EXPECT_TRUE(message.startsWith(QStringLiteral("数据文件是只读的"))) << message.toStdString();
+    QFile::setPermissions(v.dataFile(), QFile::ReadOwner | QFile::WriteOwner);
+
+    QTemporaryDir outer;
+    const QString folder = outer.path() + QStringLiteral("/只读");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString file = folder + QStringLiteral("/Velbrisk.mdb");
+    ASSERT_TRUE(QFile::copy(v.dataFile(), file));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(openKind(file, QString::fromLatin1(Connection::kPassword), &message), DbError::Kind::ReadOnly);
+    EXPECT_TRUE(message.startsWith(QStringLiteral("数据文件所在的文件夹是只读的"))) << message.toStdString();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Connection c;
+    EXPECT_NO_THROW(c.open(file)) << "once writable again it opens";
+}
+
+TEST(DataFile, ANetworkFolderKeepsARollbackJournal)
+{
+    TestVenue v(false);
+    Connection local;
+    local.open(v.dataFile());
+    EXPECT_EQ(local.journalMode(), QStringLiteral("wal"));
+    EXPECT_FALSE(local.rollbackJournal());
+    local.close();
+    Connection shared;
+    shared.open(v.dataFile(), QString::fromLatin1(Connection::kPassword), true, false, Connection::Journal::Rollback);
+    EXPECT_EQ(shared.journalMode(), QStringLiteral("delete"));
+    EXPECT_TRUE(shared.rollbackJournal());
+    shared.exec(QStringLiteral("Insert Into Room (RoomName) Values ('A')"));
+    shared.close();
+    EXPECT_FALSE(QFile::exists(v.dataFile() + QStringLiteral("-wal")));
+    EXPECT_FALSE(Connection::onNetworkFileSystem(v.dataFile())) << "a temporary folder is local";
 }
 
 TEST(DataFile, CreateNeverOverwrites)
