@@ -77,13 +77,25 @@ Statement::Statement(sqlite3* db, const QString& engineSql) : m_db(db)
         throw DbError(QStringLiteral("SQL语句为空"));
 }
 
-Statement::~Statement()
+Statement::~Statement() { release(); }
+
+void Statement::release()
 {
-    if (m_stmt)
+    if (!m_stmt)
+        return;
+    StatementCache* cache = m_cache.get();
+    if (cache && cache->db == m_db && cache->idle.size() < StatementCache::kMaxIdle && !cache->idle.contains(m_key)) {
+        sqlite3_reset(m_stmt);  // also lets go of any read it held
+        sqlite3_clear_bindings(m_stmt);
+        cache->idle.insert(m_key, m_stmt);
+    } else {
         sqlite3_finalize(m_stmt);
+    }
+    m_stmt = nullptr;
 }
 
-Statement::Statement(Statement&& other) noexcept : m_db(other.m_db), m_stmt(other.m_stmt)
+Statement::Statement(Statement&& other) noexcept
+    : m_db(other.m_db), m_stmt(other.m_stmt), m_cache(std::move(other.m_cache)), m_key(std::move(other.m_key))
 {
     other.m_stmt = nullptr;
 }
@@ -91,10 +103,11 @@ Statement::Statement(Statement&& other) noexcept : m_db(other.m_db), m_stmt(othe
 Statement& Statement::operator=(Statement&& other) noexcept
 {
     if (this != &other) {
-        if (m_stmt)
-            sqlite3_finalize(m_stmt);
+        release();
         m_db = other.m_db;
         m_stmt = other.m_stmt;
+        m_cache = std::move(other.m_cache);
+        m_key = std::move(other.m_key);
         other.m_stmt = nullptr;
     }
     return *this;
@@ -432,6 +445,7 @@ void Connection::open(const QString& path, const QString& password, bool checkTa
         throw DbError(kindOf(rc), QStringLiteral("数据库打开失败：%1\n%2").arg(err, path));
     }
     m_db = db;
+    m_statements->db = db;
     m_path = path;
     registerFunctions();
     if (checkTables) {
@@ -452,6 +466,13 @@ void Connection::open(const QString& path, const QString& password, bool checkTa
         sqlite3_exec(db, m_rollback ? "PRAGMA journal_mode=DELETE" : "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
         endWait();
         m_rollback = journalMode() != QLatin1String("wal");
+        if (checkTables) {
+            try {
+                ensureIndexes(*this);
+            } catch (const DbError&) {
+                // Busy with another workstation: the indexes come at a later start.
+            }
+        }
     }
 }
 
@@ -505,6 +526,7 @@ void Connection::create(const QString& path, const QString& password)
     applyKey(db, password);
     sqlite3_busy_handler(db, &Connection::busyHandler, this);
     m_db = db;
+    m_statements->db = db;
     m_path = path;
     registerFunctions();
 }
@@ -513,6 +535,9 @@ void Connection::close()
 {
     // The lists let go of their reads, so the file is really closed.
     parkReaders();
+    clearStatementCache();
+    m_statements->db = nullptr;  // statements still out are finalised when done
+    m_statements = std::make_shared<StatementCache>();
     if (m_db) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
@@ -548,7 +573,7 @@ int Connection::exec(const QString& jetSql)
     } catch (const JetSyntaxError& e) {
         throw DbError(DbError::Kind::Syntax, e.message());
     }
-    Statement st(m_db, engineSql);
+    Statement st = prepareEngine(engineSql);
     if (sqlite3_stmt_readonly(st.handle())) {
         while (st.step()) {
         }
@@ -565,7 +590,24 @@ Statement Connection::prepareEngine(const QString& engineSql)
 {
     if (!m_db)
         throw DbError(QStringLiteral("数据库尚未打开"));
-    return Statement(m_db, engineSql);
+    QByteArray key = engineSql.toUtf8();
+    Statement st;
+    if (sqlite3_stmt* idle = m_statements->idle.take(key)) {
+        st.m_db = m_db;
+        st.m_stmt = idle;
+    } else {
+        st = Statement(m_db, engineSql);
+    }
+    st.m_cache = m_statements;
+    st.m_key = std::move(key);
+    return st;
+}
+
+void Connection::clearStatementCache()
+{
+    for (sqlite3_stmt* s : std::as_const(m_statements->idle))
+        sqlite3_finalize(s);
+    m_statements->idle.clear();
 }
 
 qint64 Connection::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }

@@ -1,7 +1,9 @@
 #pragma once
 // Our thin layer over the encrypted data engine (SQLCipher through the sqlite3
 // C API). One Connection per data file; Query objects run Jet SQL on it.
+#include <QByteArray>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -40,10 +42,20 @@ private:
     Kind m_kind;
 };
 
-// A compiled statement; finalised when it goes out of scope.
+// Compiled statements of a connection that are not in use, by their text:
+// preparing costs more than running most of our statements.
+struct StatementCache {
+    sqlite3* db = nullptr;  // null once the connection closed
+    QHash<QByteArray, sqlite3_stmt*> idle;
+    static constexpr int kMaxIdle = 200;
+};
+
+// A compiled statement; finalised when it goes out of scope, or kept for the
+// next use of the same text when the connection prepared it.
 class Statement {
 public:
     Statement() = default;
+    // Prepares afresh, kept by no cache.
     Statement(sqlite3* db, const QString& engineSql);
     ~Statement();
     Statement(Statement&& other) noexcept;
@@ -63,8 +75,12 @@ public:
     QVariant column(int i) const;  // raw value by storage class
 
 private:
+    friend class Connection;
+    void release();
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_stmt = nullptr;
+    std::shared_ptr<StatementCache> m_cache;
+    QByteArray m_key;
 };
 
 class Connection {
@@ -130,6 +146,7 @@ public:
     int exec(const QString& jetSql);
     // Prepared engine statement, cached by text.
     Statement prepareEngine(const QString& engineSql);
+    void clearStatementCache();
 
     qint64 lastInsertId() const;
     int changes() const;
@@ -165,6 +182,7 @@ private:
     static int busyHandler(void* self, int count);
     sqlite3* m_db = nullptr;
     std::shared_ptr<std::vector<Query*>> m_queries = std::make_shared<std::vector<Query*>>();
+    std::shared_ptr<StatementCache> m_statements = std::make_shared<StatementCache>();
     int m_busyTimeoutMs = kBusyTimeoutMs;
     QElapsedTimer m_busyClock;
     WaitHook m_waitHook;

@@ -30,6 +30,10 @@ QString keyColumnOf(const QString& table);
 // reserved and starting rows. One transaction.
 void createSchema(Connection& c);
 
+// Adds the indexes of this version that an older data file lacks (the first
+// start after an update may take a few seconds on a large file).
+void ensureIndexes(Connection& c);
+
 // Name of the first of our tables that the open file lacks, or empty.
 QString missingTable(Connection& c);
 

@@ -49,6 +49,18 @@ TEST_F(Numbering, DeletingABillNeverRepeatsANumber)
     EXPECT_EQ(MakeBillSerial(q, kDay), QStringLiteral("240315004"));
 }
 
+TEST_F(Numbering, HandMadeNumbersArePassedOver)
+{
+    bills(3);
+    v.exec(QStringLiteral("Insert Into Bill (BillSerial) Values ('240315ZZZ')"));   // at the top of the range
+    v.exec(QStringLiteral("Insert Into Bill (BillSerial) Values ('2403159X99')"));  // a longer one
+    EXPECT_EQ(MakeBillSerial(q, kDay), QStringLiteral("240315004"));
+    v.exec(QStringLiteral("Insert Into Bill (BillSerial) Values ('2403150020')"));  // a longer number of ours
+    EXPECT_EQ(MakeBillSerial(q, kDay), QStringLiteral("240315021"));
+    v.exec(QStringLiteral("Delete * From Bill Where BillSerial = '240315ZZZ'"));
+    EXPECT_EQ(MakeBillSerial(q, kDay), QStringLiteral("240315021")) << "the longer number still counts";
+}
+
 TEST_F(Numbering, MoneyByDate)
 {
     const QString byDate = QString::fromUtf8(kNumberByDate);
