@@ -1,5 +1,6 @@
 #include "rooms/RoomCatalogue.h"
 
+#include "data/ConditionBuilder.h"
 #include "data/JetSql.h"
 #include "data/Platform.h"
 #include "data/PublicFunction.h"
@@ -116,13 +117,12 @@ bool deleteRoom(TShareDataModule& dm, int roomIndex)
 
 QString roomSearchCondition(const QString& name, const QString& remark, const QString& user, const QString& note)
 {
-    QString c;
-    const std::pair<const char*, const QString*> parts[] = {
-        {"RoomName", &name}, {"RoomRemark", &remark}, {"RoomUser", &user}, {"RoomNote", &note}};
-    for (const auto& [field, text] : parts)
-        if (!text->isEmpty())
-            c += QStringLiteral(" And (InStr(%1,%2))").arg(QLatin1String(field), quoted(*text));
-    return c;
+    return ConditionBuilder()
+        .contains(QStringLiteral("RoomName"), name)
+        .contains(QStringLiteral("RoomRemark"), remark)
+        .contains(QStringLiteral("RoomUser"), user)
+        .contains(QStringLiteral("RoomNote"), note)
+        .text();
 }
 
 }  // namespace velbrisk
