@@ -1,4 +1,5 @@
 #include "admin/PowerForm.h"
+#include "data/Words.h"
 
 #include "admin/Users.h"
 #include "app/AppContext.h"
@@ -67,7 +68,7 @@ void TFormPower::prepare()
     m_password->setPlaceholderText(QStringLiteral("不修改密码请留空"));
     Query& q = m_ctx.dm.ADOQueryTemp;
     if (OpenQuery(q, QStringLiteral("Select * From Power Where PowerIndex = ") + QString::number(EditIndex),
-                  QStringLiteral("数据库打开失败"))
+                  words::dbOpenFailed())
         && !q.eof()) {
         m_name->setText(q.str(QStringLiteral("PowerName")));
         const QString range = q.str(QStringLiteral("PowerRange"));

@@ -1,4 +1,5 @@
 #include "admin/SettingForm.h"
+#include "data/Words.h"
 
 #include "admin/Maintenance.h"
 #include "admin/UserList.h"
@@ -234,7 +235,7 @@ void TFormSetting::prepare()
     bool whole = false;
     const int index = account.toInt(&whole);
     if (whole && OpenQuery(q, QStringLiteral("Select * From Account Where AccountIndex = ") + QString::number(index),
-                           QStringLiteral("数据库打开失败"))) {
+                           words::dbOpenFailed())) {
         if (!q.eof())
             SelectComboItem(m_account, q.str(QStringLiteral("AccountName")));
         q.close();
@@ -287,7 +288,7 @@ void TFormSetting::SaveAccountForBill()
     }
     Query& q = m_ctx.dm.ADOQueryTemp;
     if (!OpenQuery(q, QStringLiteral("Select * From Account Where AccountName = ") + quoted(m_account->currentText()),
-                   QStringLiteral("数据库打开失败")))
+                   words::dbOpenFailed()))
         return;
     if (!q.eof()) {
         m_ctx.options().write(opt::AccountForBill, q.str(QStringLiteral("AccountIndex")));

@@ -1,4 +1,5 @@
 #include "admin/UserList.h"
+#include "data/Words.h"
 
 #include "admin/PowerForm.h"
 #include "app/AppContext.h"
@@ -62,7 +63,7 @@ void UserList::loadUsers()
     OpenQuery(m_query,
               QStringLiteral("Select PowerIndex, PowerName, IIF((PowerKey Is Null) Or (PowerKey = ''), '（空）', '******') "
                              "As PowerKeyShown From Power"),
-              QStringLiteral("数据库打开失败"));
+              words::dbOpenFailed());
     m_grid->reload();
 }
 
@@ -98,7 +99,7 @@ void UserList::EditUser()
 {
     const int index = currentIndex();
     if (index == 0) {
-        m_ctx.prompt().inform(QStringLiteral("请先选中需要修改的记录"));
+        m_ctx.prompt().inform(words::selectToEdit());
         return;
     }
     m_powerForm->Mode = QStringLiteral("修改");
@@ -111,7 +112,7 @@ void UserList::DeleteUser()
 {
     const int index = currentIndex();
     if (index == 0) {
-        m_ctx.prompt().inform(QStringLiteral("请先选中需要删除的记录"));
+        m_ctx.prompt().inform(words::selectToDelete());
         return;
     }
     if (!m_ctx.prompt().ask(QStringLiteral("确定要删除该记录吗？"), QStringLiteral("删除警告")))

@@ -1,4 +1,5 @@
 #include "bookings/BookForm.h"
+#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/Booking.h"
@@ -104,7 +105,7 @@ void TFormBook::prepare(const QDateTime& now)
     } else {
         Query& q = m_ctx.dm.ADOQueryTemp;
         if (OpenQuery(q, QStringLiteral("Select * From Book Where BookIndex = ") + QString::number(EditIndex),
-                      QStringLiteral("数据库打开失败"))
+                      words::dbOpenFailed())
             && !q.eof()) {
             m_room->setText(q.str(QStringLiteral("BookRoom")));
             setBegin(q.dateTime(QStringLiteral("BookBeginTime")));

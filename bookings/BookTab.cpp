@@ -1,4 +1,5 @@
 #include "bookings/BookTab.h"
+#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/BookForm.h"
@@ -52,7 +53,7 @@ void BookTab::NewRecord()
 void BookTab::EditRecord()
 {
     if (!m_grid->moveQueryToCurrent() || m_query.isNull(QStringLiteral("BookIndex"))) {
-        m_ctx.prompt().inform(QStringLiteral("请先选中需要修改的记录"));
+        m_ctx.prompt().inform(words::selectToEdit());
         return;
     }
     m_bookForm->Mode = QStringLiteral("修改");
@@ -64,7 +65,7 @@ void BookTab::EditRecord()
 void BookTab::DeleteRecord()
 {
     if (!m_grid->moveQueryToCurrent() || m_query.isNull(QStringLiteral("BookIndex"))) {
-        m_ctx.prompt().inform(QStringLiteral("请先选中需要删除的记录"));
+        m_ctx.prompt().inform(words::selectToDelete());
         return;
     }
     if (!m_ctx.prompt().ask(QStringLiteral("您确定要删除该记录吗？"), QStringLiteral("删除确认")))
@@ -81,7 +82,7 @@ void BookTab::load(const QString& roomName, int roomIndex)
     m_room = roomName;
     m_roomIndex = roomIndex;
     OpenQuery(m_query, QStringLiteral("Select * From Book Where BookRoom = ") + quoted(roomName),
-              QStringLiteral("数据库打开失败"));
+              words::dbOpenFailed());
     m_grid->reload();
 }
 

@@ -1,4 +1,5 @@
 #include "bookings/Booking.h"
+#include "data/Words.h"
 
 #include "data/JetSql.h"
 #include "data/ShareDM.h"
@@ -54,7 +55,7 @@ QString saveBooking(TShareDataModule& dm, const BookingInput& in)
         q.setValue(QStringLiteral("BookRemark"), in.remark);
         q.post();
         if (in.isNew && in.roomIndex > 0)
-            moveRoomState(q, in.roomIndex, QStringLiteral("空闲"), QStringLiteral("预订"));
+            moveRoomState(q, in.roomIndex, words::roomFree(), words::roomBooked());
         q.close();
         tx.commit();
     } catch (const Failure& e) {
@@ -74,7 +75,7 @@ QString deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, const 
         q.setSql(QStringLiteral("Select * From Book Where BookRoom = ") + quoted(roomName));
         q.open();
         if (q.isEmpty())
-            moveRoomState(q, roomIndex, QStringLiteral("预订"), QStringLiteral("空闲"));
+            moveRoomState(q, roomIndex, words::roomBooked(), words::roomFree());
         q.close();
         tx.commit();
     } catch (const Failure& e) {

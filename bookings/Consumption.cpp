@@ -1,4 +1,5 @@
 #include "bookings/Consumption.h"
+#include "data/Words.h"
 
 #include "data/JetSql.h"
 #include "data/PublicFunction.h"
@@ -16,7 +17,7 @@ double openConsumptionTotal(Query& q, const QString& roomName)
 {
     if (!OpenQuery(q, QStringLiteral("Select Sum(CostMoney) As TotalCost From Cost Where (CostBill = 0) And (CostRoom = ")
                           + quoted(roomName) + QStringLiteral(")"),
-                   QStringLiteral("数据库打开失败")))
+                   words::dbOpenFailed()))
         return 0;
     const double total = q.eof() ? 0 : q.num(QStringLiteral("TotalCost"));
     q.close();
@@ -84,7 +85,7 @@ bool cataloguePrice(Query& q, const QString& item, double* price)
 {
     if (item.isEmpty()
         || !OpenQuery(q, QStringLiteral("Select * From CostReason Where CostReasonName = ") + quoted(item),
-                      QStringLiteral("数据库打开失败")))
+                      words::dbOpenFailed()))
         return false;
     const bool found = !q.eof();
     if (found)

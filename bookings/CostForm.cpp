@@ -1,4 +1,5 @@
 #include "bookings/CostForm.h"
+#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/Consumption.h"
@@ -72,7 +73,7 @@ void TFormCost::prepare()
     } else {
         Query& q = m_ctx.dm.ADOQueryTemp;
         if (OpenQuery(q, QStringLiteral("Select * From Cost Where CostIndex = ") + QString::number(EditIndex),
-                      QStringLiteral("数据库打开失败"))
+                      words::dbOpenFailed())
             && !q.eof()) {
             m_room->setText(q.str(QStringLiteral("CostRoom")));
             m_item->setEditText(q.str(QStringLiteral("CostReason")));

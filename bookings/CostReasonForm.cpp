@@ -1,4 +1,5 @@
 #include "bookings/CostReasonForm.h"
+#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/Consumption.h"
@@ -41,7 +42,7 @@ void TFormCostReason::prepare()
     if (Mode != QStringLiteral("新增")) {
         Query& q = m_ctx.dm.ADOQueryTemp;
         if (OpenQuery(q, QStringLiteral("Select * From CostReason Where CostReasonIndex = ") + QString::number(EditIndex),
-                      QStringLiteral("数据库打开失败"))
+                      words::dbOpenFailed())
             && !q.eof()) {
             m_name->setText(q.str(QStringLiteral("CostReasonName")));
             m_price->setText(FormatRounded(q.num(QStringLiteral("CostReasonPrice"))));

@@ -1,4 +1,5 @@
 #include "bookings/CostTab.h"
+#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/Consumption.h"
@@ -40,7 +41,7 @@ CostTab::CostTab(AppContext& ctx, QWidget* parent)
 double CostTab::load(const QString& roomName)
 {
     m_room = roomName;
-    OpenQuery(m_query, openConsumptionSql(roomName), QStringLiteral("数据库打开失败"));
+    OpenQuery(m_query, openConsumptionSql(roomName), words::dbOpenFailed());
     m_grid->reload();
     m_grid->clearFooter();
     if (m_query.isOpen() && !m_query.isEmpty()) {
@@ -66,7 +67,7 @@ void CostTab::NewRecord()
 void CostTab::EditRecord()
 {
     if (!m_grid->moveQueryToCurrent() || m_query.isNull(QStringLiteral("CostIndex"))) {
-        m_ctx.prompt().inform(QStringLiteral("请先选中需要修改的记录"));
+        m_ctx.prompt().inform(words::selectToEdit());
         return;
     }
     m_costForm->Mode = QStringLiteral("修改");
@@ -78,7 +79,7 @@ void CostTab::EditRecord()
 void CostTab::DeleteRecord()
 {
     if (!m_grid->moveQueryToCurrent() || m_query.isNull(QStringLiteral("CostIndex"))) {
-        m_ctx.prompt().inform(QStringLiteral("请先选中需要删除的记录"));
+        m_ctx.prompt().inform(words::selectToDelete());
         return;
     }
     if (!m_ctx.prompt().ask(QStringLiteral("您确定要删除该记录吗？"), QStringLiteral("删除确认")))

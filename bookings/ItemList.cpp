@@ -1,4 +1,5 @@
 #include "bookings/ItemList.h"
+#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/CostReasonForm.h"
@@ -37,7 +38,7 @@ ItemList::ItemList(AppContext& ctx, TFormCostReason* itemForm, QWidget* parent)
 
 void ItemList::load()
 {
-    OpenQuery(m_query, QStringLiteral("Select * From CostReason"), QStringLiteral("数据库打开失败"));
+    OpenQuery(m_query, QStringLiteral("Select * From CostReason"), words::dbOpenFailed());
     m_grid->reload();
 }
 
@@ -51,7 +52,7 @@ void ItemList::NewItem()
 void ItemList::EditItem()
 {
     if (!m_grid->moveQueryToCurrent() || m_query.isNull(QStringLiteral("CostReasonIndex"))) {
-        m_ctx.prompt().inform(QStringLiteral("请先选中需要修改的记录"));
+        m_ctx.prompt().inform(words::selectToEdit());
         return;
     }
     m_itemForm->Mode = QStringLiteral("修改");
@@ -63,7 +64,7 @@ void ItemList::EditItem()
 void ItemList::DeleteItem()
 {
     if (!m_grid->moveQueryToCurrent() || m_query.isNull(QStringLiteral("CostReasonIndex"))) {
-        m_ctx.prompt().inform(QStringLiteral("请先选中需要删除的记录"));
+        m_ctx.prompt().inform(words::selectToDelete());
         return;
     }
     if (!m_ctx.prompt().ask(QStringLiteral("确定要删除该记录吗？"), QStringLiteral("删除警告")))

@@ -1,4 +1,5 @@
 #include "data/Numbering.h"
+#include "data/Words.h"
 
 #include "data/JetSql.h"
 #include "data/Options.h"
@@ -100,7 +101,7 @@ QString MakeBillSerial(Query& query, const QDate& day)
 
 QString MakeMoneySerial(Query& query, const QString& moneyKind, const QDate& day, const QString& mode)
 {
-    const QString prefix = moneyKind == QStringLiteral("财务支出") ? QStringLiteral("ZC") : QStringLiteral("SR");
+    const QString prefix = moneyKind == words::moneyOut() ? QStringLiteral("ZC") : QStringLiteral("SR");
     if (mode == QString::fromUtf8(kNumberByDate)) {
         const QString p = prefix + day.toString(QStringLiteral("yyMMdd"));
         return p + FormatZeroPadded(highestSequence(query, QStringLiteral("MoneyTable"), QStringLiteral("MoneySerial"), p, 2, 9) + 1, 2);

@@ -1,4 +1,5 @@
 #include "data/PublicFunction.h"
+#include "data/Words.h"
 
 #include "data/Platform.h"
 #include "data/Query.h"
@@ -35,7 +36,7 @@ int ExecSql(Query& query, const QString& sql)
         query.setSql(sql);
         return query.execSql();
     } catch (const Failure&) {
-        report(query, QStringLiteral("SQL命令执行出错"));
+        report(query, words::sqlFailed());
         return 0;
     }
 }

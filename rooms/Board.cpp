@@ -1,4 +1,5 @@
 #include "rooms/Board.h"
+#include "data/Words.h"
 
 #include "data/Platform.h"
 #include "data/PublicFunction.h"
@@ -13,10 +14,10 @@ namespace {
 QString stateColour(const QString& state)
 {
     static const QHash<QString, QString> colours = {
-        {QStringLiteral("空闲"), QStringLiteral("White")},
-        {QStringLiteral("预订"), QStringLiteral("Blue")},
-        {QStringLiteral("占用"), QStringLiteral("Green")},
-        {QStringLiteral("超时"), QStringLiteral("Red")},
+        {words::roomFree(), QStringLiteral("White")},
+        {words::roomBooked(), QStringLiteral("Blue")},
+        {words::roomOccupied(), QStringLiteral("Green")},
+        {words::roomOvertime(), QStringLiteral("Red")},
     };
     return colours.value(state, QStringLiteral("White"));
 }
@@ -64,11 +65,11 @@ BoardCounts countRooms(Query& q, bool* ok)
     for (int i = 0; i < 4; ++i) {
         if (!OpenQuery(q, QStringLiteral("Select * From Room Where (RoomIndex > 1) And (RoomState = '")
                               + QString::fromUtf8(words[i]) + QStringLiteral("')"),
-                       QStringLiteral("数据库打开失败")))
+                       words::dbOpenFailed()))
             return c;
         *targets[i] = q.recordCount();
     }
-    if (!OpenQuery(q, QStringLiteral("Select * From Room Where (RoomIndex > 1)"), QStringLiteral("数据库打开失败")))
+    if (!OpenQuery(q, QStringLiteral("Select * From Room Where (RoomIndex > 1)"), words::dbOpenFailed()))
         return c;
     c.total = q.recordCount();
     q.close();
@@ -107,13 +108,13 @@ BoardPage refreshBoard(Query& q, TileSlots& tiles, const QString& filterText, co
                 s.state = q.str(QStringLiteral("RoomState"));
                 s.type = q.str(QStringLiteral("RoomType"));
                 s.picture = statePicture64(s.state);
-                if (s.state == QStringLiteral("占用") || s.state == QStringLiteral("超时")) {
+                if (words::taskRunning(s.state)) {
                     s.timeText = s.state;
                     s.begin = q.dateTime(QStringLiteral("RoomBeginTime"));
                     s.end = q.dateTime(QStringLiteral("RoomEndTime"));
                 } else {
                     s.caption = QStringLiteral("状态：");
-                    s.timeText = QStringLiteral("空闲");
+                    s.timeText = words::roomFree();
                     s.progress = 0;
                     s.ringPending = true;
                 }

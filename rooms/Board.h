@@ -2,6 +2,7 @@
 // The room board's rules: which rooms a page shows, the tile tiles that the
 // countdown works on, and the counts per state.
 #include <QDateTime>
+#include "data/Words.h"
 #include <QString>
 #include <array>
 #include <optional>
@@ -17,7 +18,7 @@ struct TileSlot {
     bool visible = false;
     int roomIndex = 0;
     QString name;
-    QString state = QStringLiteral("空闲");
+    QString state = words::roomFree();
     QString type;
     QDateTime begin;
     QDateTime end;

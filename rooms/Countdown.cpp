@@ -1,4 +1,5 @@
 #include "rooms/Countdown.h"
+#include "data/Words.h"
 
 #include "data/Platform.h"
 #include "data/PublicFunction.h"
@@ -31,10 +32,10 @@ void Countdown::markOvertime(TileSlot& slot, const QDateTime& now)
         // room settled, cancelled or adjusted meanwhile keeps what it has.
         m_query.setSql(QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(slot.roomIndex));
         m_query.open();
-        if (!m_query.eof() && m_query.str(QStringLiteral("RoomState")) == QStringLiteral("占用")
+        if (!m_query.eof() && m_query.str(QStringLiteral("RoomState")) == words::roomOccupied()
             && m_query.dateTime(QStringLiteral("RoomEndTime")) < now) {
             m_query.edit();
-            m_query.setValue(QStringLiteral("RoomState"), QStringLiteral("超时"));
+            m_query.setValue(QStringLiteral("RoomState"), words::roomOvertime());
             m_query.post();
         }
     } catch (const Failure&) {
@@ -45,7 +46,7 @@ void Countdown::markOvertime(TileSlot& slot, const QDateTime& now)
         return;
     }
     m_query.close();
-    slot.state = QStringLiteral("超时");
+    slot.state = words::roomOvertime();
     slot.picture = QStringLiteral("Res/Red64.jpg");
 }
 
@@ -61,19 +62,19 @@ void Countdown::tick(TileSlots& tiles, const QDateTime& now)
     for (TileSlot& s : tiles) {
         if (!s.visible)
             continue;
-        if (s.type == QString::fromUtf8(kPerUse)) {
+        if (s.type == words::perUse()) {
             s.progress = 0;
             continue;
         }
-        if (s.type != QString::fromUtf8(kByHour)
-            || (s.state != QStringLiteral("占用") && s.state != QStringLiteral("超时")))
+        if (s.type != words::byHour()
+            || !words::taskRunning(s.state))
             continue;
         s.caption = QStringLiteral("剩余：");
         const qint64 r = roundedSeconds(now, s.end);
         QString text;
         if (r < 0) {
             text = QStringLiteral("+ ");
-            if (s.state == QStringLiteral("占用"))
+            if (s.state == words::roomOccupied())
                 markOvertime(s, now);
             if (s.ringPending) {
                 s.ringPending = false;
@@ -84,12 +85,12 @@ void Countdown::tick(TileSlots& tiles, const QDateTime& now)
             }
             if (s.flashCount > 0 && --s.flashCount == 0)
                 s.picture = QStringLiteral("Res/Red64.jpg");
-            if (fullHour && s.state == QStringLiteral("超时")
+            if (fullHour && s.state == words::roomOvertime()
                 && m_options.read(opt::RingMode) == QStringLiteral("多次响铃"))
                 s.ringPending = true;
         }
         s.timeText = text + clockText(r);
-        if (s.state == QStringLiteral("占用")) {
+        if (s.state == words::roomOccupied()) {
             const qint64 t = std::llabs(roundedSeconds(s.begin, s.end));
             const qint64 left = std::llabs(r);
             s.progress = t > 0 ? std::max<qint64>(0, (t - left) * 100 / t) : 0;

@@ -1,4 +1,5 @@
 #include "rooms/RoomCatalogue.h"
+#include "data/Words.h"
 
 #include "data/ConditionBuilder.h"
 #include "data/JetSql.h"
@@ -42,7 +43,7 @@ RoomSaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& 
             q.setValue(QStringLiteral("RoomType"), d.type);
             q.setValue(QStringLiteral("RoomPrice"), price);
             q.setValue(QStringLiteral("RoomRemark"), d.remark);
-            q.setValue(QStringLiteral("RoomState"), QStringLiteral("空闲"));
+            q.setValue(QStringLiteral("RoomState"), words::roomFree());
             q.setValue(QStringLiteral("RoomOtherCost"), 0.0);
             q.post();
             r.message = QStringLiteral("记录新增成功");
@@ -99,7 +100,7 @@ bool deleteRoom(TShareDataModule& dm, int roomIndex)
 {
     Query& q = dm.ADOQueryTemp;
     if (!OpenQuery(q, QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(roomIndex),
-                   QStringLiteral("数据库打开失败")))
+                   words::dbOpenFailed()))
         return false;
     try {
         if (q.eof())

@@ -1,4 +1,5 @@
 #include "rooms/RoomFee.h"
+#include "data/Words.h"
 
 #include "data/PublicFunction.h"
 
@@ -37,7 +38,7 @@ qint64 hoursCharged(qint64 seconds)
 QString priceLine(double price, const QString& roomType)
 {
     return FormatRounded(price)
-           + (roomType == QString::fromUtf8(kByHour) ? QStringLiteral(" 元/小时") : QStringLiteral(" 元/次"));
+           + (roomType == words::byHour() ? QStringLiteral(" 元/小时") : QStringLiteral(" 元/次"));
 }
 
 double priceOfLine(const QString& line)
@@ -50,7 +51,7 @@ double priceOfLine(const QString& line)
 RoomFee computeRoomFee(const QString& roomType, double price, const QDateTime& begin, const QDateTime& end)
 {
     RoomFee f;
-    f.byHour = roomType == QString::fromUtf8(kByHour);
+    f.byHour = roomType == words::byHour();
     if (!f.byHour) {
         f.length = QStringLiteral("（计次收费）");
         f.fee = price;

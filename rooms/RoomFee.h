@@ -5,9 +5,6 @@
 
 namespace velbrisk {
 
-inline constexpr const char* kByHour = "计时收费";
-inline constexpr const char* kPerUse = "计次收费";
-
 // Whole seconds between two moments, rounded half away from zero.
 qint64 roundedSeconds(const QDateTime& from, const QDateTime& to);
 

@@ -1,4 +1,5 @@
 #include "rooms/RoomForm.h"
+#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/BookForm.h"
@@ -242,14 +243,14 @@ void TFormRoom::prepare(const QDateTime& now)
     m_loading = true;
     Query& q = m_ctx.dm.ADOQueryTemp;
     if (OpenQuery(q, QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(OpenRoomIndex),
-                  QStringLiteral("数据库打开失败"))
+                  words::dbOpenFailed())
         && !q.eof()) {
         const QString state = q.str(QStringLiteral("RoomState"));
         m_stateGroup->setTitle(QStringLiteral("当前状态：") + state);
         loadRoomLines();
         m_pictureFile = statePicture80(state);
         m_picture->setPixmap(QPixmap(m_ctx.g.resourcePath(m_pictureFile)));
-        const bool running = state == QStringLiteral("占用") || state == QStringLiteral("超时");
+        const bool running = words::taskRunning(state);
         m_beginButton->setText(running ? QStringLiteral("调整计时") : QStringLiteral("开始计时"));
         m_billButton->setVisible(running);
         m_cancelButton->setVisible(running);
@@ -363,7 +364,7 @@ void TFormRoom::ActionEditExecute()
     }
     Query& q = m_ctx.dm.ADOQueryTemp;
     if (OpenQuery(q, QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(OpenRoomIndex),
-                  QStringLiteral("数据库打开失败"))
+                  words::dbOpenFailed())
         && !q.eof())
         loadRoomLines();
     q.close();

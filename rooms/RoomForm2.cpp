@@ -1,4 +1,5 @@
 #include "rooms/RoomForm2.h"
+#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "data/PublicFunction.h"
@@ -29,7 +30,7 @@ TFormRoom2::TFormRoom2(AppContext& ctx, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("房间名称："), this), 0, 1);
     grid->addWidget(m_name, 0, 2, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("房间类型："), this), 1, 1);
-    m_type->addItems({QString::fromUtf8(kByHour), QString::fromUtf8(kPerUse)});
+    m_type->addItems({words::byHour(), words::perUse()});
     grid->addWidget(m_type, 1, 2, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("价格设置："), this), 2, 1);
     grid->addWidget(m_price, 2, 2);
@@ -47,9 +48,9 @@ TFormRoom2::TFormRoom2(AppContext& ctx, QWidget* parent)
 
 void TFormRoom2::applyUnit()
 {
-    if (m_type->currentText() == QString::fromUtf8(kByHour))
+    if (m_type->currentText() == words::byHour())
         m_unit->setText(QStringLiteral("元/小时"));
-    else if (m_type->currentText() == QString::fromUtf8(kPerUse))
+    else if (m_type->currentText() == words::perUse())
         m_unit->setText(QStringLiteral("元/次"));
 }
 
@@ -73,7 +74,7 @@ void TFormRoom2::prepare()
     } else {
         Query& q = m_ctx.dm.ADOQueryTemp;
         if (OpenQuery(q, QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(EditIndex),
-                      QStringLiteral("数据库打开失败"))
+                      words::dbOpenFailed())
             && !q.eof()) {
             m_name->setText(q.str(QStringLiteral("RoomName")));
             const int type = m_type->findText(q.str(QStringLiteral("RoomType")));
@@ -107,7 +108,7 @@ void TFormRoom2::ActionDeleteExecute()
 {
     Query& q = m_ctx.dm.ADOQueryTemp;
     if (!OpenQuery(q, QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(EditIndex),
-                   QStringLiteral("数据库打开失败")))
+                   words::dbOpenFailed()))
         return;
     const bool found = !q.eof();
     q.close();

@@ -1,4 +1,5 @@
 #include "rooms/RoomTask.h"
+#include "data/Words.h"
 
 #include "data/JetSql.h"
 #include "data/Numbering.h"
@@ -39,7 +40,7 @@ bool RoomTasks::hasBookings(const QString& roomName)
 {
     Query q(m_dm.ADOConnection1);
     if (!OpenQuery(q, QStringLiteral("Select * From Book Where BookRoom = ") + quoted(roomName),
-                   QStringLiteral("数据库打开失败")))
+                   words::dbOpenFailed()))
         return false;
     return !q.isEmpty();
 }
@@ -51,13 +52,13 @@ bool RoomTasks::startOrAdjust(int roomIndex, const TaskTimes& task)
         return false;
     }
     Query& q = m_dm.ADOQueryTemp;
-    if (!OpenQuery(q, roomSql(roomIndex), QStringLiteral("数据库打开失败")))
+    if (!OpenQuery(q, roomSql(roomIndex), words::dbOpenFailed()))
         return false;
     try {
         if (q.eof())
             return false;
         q.edit();
-        q.setValue(QStringLiteral("RoomState"), QStringLiteral("占用"));
+        q.setValue(QStringLiteral("RoomState"), words::roomOccupied());
         q.setValue(QStringLiteral("RoomUser"), task.customer);
         q.setValue(QStringLiteral("RoomBeginTime"), task.begin);
         q.setValue(QStringLiteral("RoomEndTime"), task.end);
@@ -76,14 +77,14 @@ bool RoomTasks::startOrAdjust(int roomIndex, const TaskTimes& task)
 bool RoomTasks::cancel(int roomIndex)
 {
     Query& q = m_dm.ADOQueryTemp;
-    if (!OpenQuery(q, roomSql(roomIndex), QStringLiteral("数据库打开失败")))
+    if (!OpenQuery(q, roomSql(roomIndex), words::dbOpenFailed()))
         return false;
     try {
         if (q.eof())
             return false;
         const bool booked = hasBookings(q.str(QStringLiteral("RoomName")));
         q.edit();
-        q.setValue(QStringLiteral("RoomState"), booked ? QStringLiteral("预订") : QStringLiteral("空闲"));
+        q.setValue(QStringLiteral("RoomState"), booked ? words::roomBooked() : words::roomFree());
         q.post();
         q.close();
         return true;
@@ -106,7 +107,7 @@ CheckoutResult RoomTasks::checkout(const CheckoutInput& in)
         if (!whole.match(accountText).hasMatch()
             || (account = accountText.toInt()) <= 1
             || !OpenQuery(q, QStringLiteral("Select * From Account Where AccountIndex = ") + QString::number(account),
-                          QStringLiteral("数据库打开失败"))
+                          words::dbOpenFailed())
             || q.isEmpty()) {
             report(QStringLiteral("结帐收入的入帐帐户设置有误（%1），没有找到这个帐户。\n请先在“参数设置”中重新选择结帐银行，本次结帐没有保存任何记录。")
                        .arg(accountText));
@@ -128,7 +129,7 @@ CheckoutResult RoomTasks::checkout(const CheckoutInput& in)
             return result;
         }
         const QString state = room.str(QStringLiteral("RoomState"));
-        if (state != QStringLiteral("占用") && state != QStringLiteral("超时")) {
+        if (!words::taskRunning(state)) {
             room.close();
             report(QStringLiteral("该房间没有正在进行的计时任务，不能结帐"));
             return result;
@@ -156,11 +157,11 @@ CheckoutResult RoomTasks::checkout(const CheckoutInput& in)
         bill.close();
 
         Query& money = m_dm.ADOQueryTemp3;
-        const QString moneySerial = MakeMoneySerial(money, m_options, QStringLiteral("财务收入"), in.now.date());
+        const QString moneySerial = MakeMoneySerial(money, m_options, words::moneyIn(), in.now.date());
         money.setSql(QStringLiteral("Select * From MoneyTable"));
         money.open();
         money.insert();
-        money.setValue(QStringLiteral("MoneyKind"), QStringLiteral("财务收入"));
+        money.setValue(QStringLiteral("MoneyKind"), words::moneyIn());
         money.setValue(QStringLiteral("MoneyGetPay"), 0);
         money.setValue(QStringLiteral("MoneySerial"), moneySerial);
         money.setValue(QStringLiteral("MoneyAccount"), account);
@@ -185,7 +186,7 @@ CheckoutResult RoomTasks::checkout(const CheckoutInput& in)
 
         const bool booked = hasBookings(roomName);
         room.edit();
-        room.setValue(QStringLiteral("RoomState"), booked ? QStringLiteral("预订") : QStringLiteral("空闲"));
+        room.setValue(QStringLiteral("RoomState"), booked ? words::roomBooked() : words::roomFree());
         room.setValue(QStringLiteral("RoomOtherCost"), 0.0);
         room.post();
         room.close();
