@@ -17,7 +17,7 @@
 namespace velbrisk {
 
 TFormPower::TFormPower(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_name(new QLineEdit(this)), m_password(new QLineEdit(this)),
+    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_name(new QLineEdit(this)), m_password(new QLineEdit(this)),
       m_clearPassword(new QCheckBox(QStringLiteral("清空密码"), this))
 {
     setWindowTitle(QStringLiteral("用户管理"));
@@ -42,21 +42,16 @@ TFormPower::TFormPower(AppContext& ctx, QWidget* parent)
         g->addWidget(m_rights[i], 2 + i, 1);
         g->addWidget(new QLabel(QString::fromUtf8(boxes[i][1]), this), 2 + i, 2);
     }
-    g->addLayout(okCancelRow(this, [this] { OkClick(); }), 5, 0, 1, 3);
-}
-
-int TFormPower::exec()
-{
-    prepare();
-    return QDialog::exec();
+    setField(QStringLiteral("Name"), m_name);
+    g->addLayout(buttonRow([this] { OkClick(); }), 5, 0, 1, 3);
 }
 
 void TFormPower::prepare()
 {
     m_password->clear();
     m_clearPassword->setChecked(false);
-    m_clearPassword->setVisible(Mode != QStringLiteral("新增"));
-    if (Mode == QStringLiteral("新增")) {
+    m_clearPassword->setVisible(!isNew());
+    if (isNew()) {
         m_name->clear();
         m_password->setPlaceholderText(QString());
         for (QCheckBox* b : m_rights)
@@ -82,19 +77,13 @@ void TFormPower::prepare()
 void TFormPower::OkClick()
 {
     UserInput in;
-    in.isNew = Mode == QStringLiteral("新增");
+    in.isNew = isNew();
     in.editIndex = EditIndex;
     in.name = m_name->text();
     in.password = m_password->text();
     in.keepPassword = !in.isNew && in.password.isEmpty() && !m_clearPassword->isChecked();
     in.rights = rightsText(m_rights[0]->isChecked(), m_rights[1]->isChecked(), m_rights[2]->isChecked());
-    const UserResult r = saveUser(m_ctx.dm.ADOQueryTemp, in);
-    if (!r.message.isEmpty())
-        m_ctx.prompt().inform(r.message);
-    if (r.focusName)
-        m_name->setFocus();
-    if (r.saved)
-        accept();
+    finish(saveUser(m_ctx.dm.ADOQueryTemp, in));
 }
 
 }  // namespace velbrisk

@@ -1,6 +1,6 @@
 #pragma once
 // The user window: a user's name, password and rights.
-#include <QDialog>
+#include "widgets/EditDialog.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -9,15 +9,13 @@ namespace velbrisk {
 
 struct AppContext;
 
-class TFormPower : public QDialog {
+class TFormPower : public EditDialog {
     Q_OBJECT
 public:
     explicit TFormPower(AppContext& ctx, QWidget* parent = nullptr);
 
-    QString Mode = QStringLiteral("新增");
-    int EditIndex = 0;
 
-    void prepare();
+    void prepare() override;
     void OkClick();
 
     QLineEdit* nameEdit() const { return m_name; }
@@ -25,7 +23,6 @@ public:
     QCheckBox* rightBox(int i) const { return m_rights[i]; }
     QCheckBox* clearPasswordBox() const { return m_clearPassword; }
 
-    int exec() override;
 
 private:
     AppContext& m_ctx;

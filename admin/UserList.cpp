@@ -90,7 +90,7 @@ int UserList::currentIndex()
 
 void UserList::NewUser()
 {
-    m_powerForm->Mode = QStringLiteral("新增");
+    m_powerForm->Mode = EditMode::New;
     if (m_powerForm->exec() == QDialog::Accepted)
         loadUsers();
 }
@@ -102,7 +102,7 @@ void UserList::EditUser()
         m_ctx.prompt().inform(words::selectToEdit());
         return;
     }
-    m_powerForm->Mode = QStringLiteral("修改");
+    m_powerForm->Mode = EditMode::Edit;
     m_powerForm->EditIndex = index;
     if (m_powerForm->exec() == QDialog::Accepted)
         loadUsers();

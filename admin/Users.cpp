@@ -1,5 +1,7 @@
 #include "admin/Users.h"
 
+#include "data/SaveResult.h"
+
 #include "data/JetSql.h"
 #include "data/Query.h"
 
@@ -53,25 +55,18 @@ QString rightsText(bool reports, bool finance, bool settings)
     return words.join(QStringLiteral("，"));
 }
 
-UserResult saveUser(Query& q, const UserInput& in)
+SaveResult saveUser(Query& q, const UserInput& in)
 {
-    UserResult r;
+    SaveResult r;
     const QString manager = QString::fromUtf8(kManager);
-    if (in.name.isEmpty()) {
-        r.message = QStringLiteral("用户名称不能为空");
-        r.focusName = true;
-        return r;
-    }
+    if (in.name.isEmpty())
+        return SaveResult::refused(QStringLiteral("用户名称不能为空"), QStringLiteral("Name"));
     try {
         if (in.isNew) {
-            q.setSql(QStringLiteral("Select * From Power Where PowerName = ") + quoted(in.name));
+            if (nameTaken(q, QStringLiteral("Power"), QStringLiteral("PowerName"), in.name))
+                return SaveResult::refused(QStringLiteral("该用户名称已经存在，请重新操作"), QStringLiteral("Name"));
+            q.setSql(QStringLiteral("Select * From Power"));
             q.open();
-            if (!q.isEmpty()) {
-                q.close();
-                r.message = QStringLiteral("该用户名称已经存在，请重新操作");
-                r.focusName = true;
-                return r;
-            }
             q.insert();
             q.setValue(QStringLiteral("PowerName"), in.name);
             q.setValue(QStringLiteral("PowerKey"), hashPassword(in.password));
@@ -95,17 +90,8 @@ UserResult saveUser(Query& q, const UserInput& in)
             r.message = QStringLiteral("经营主管帐号不能修改");
             return r;
         }
-        if (in.name != stored) {
-            q.setSql(QStringLiteral("Select * From Power Where (PowerName = ") + quoted(in.name)
-                     + QStringLiteral(") And (PowerIndex <> ") + QString::number(in.editIndex) + QStringLiteral(")"));
-            q.open();
-            if (!q.isEmpty()) {
-                q.close();
-                r.message = QStringLiteral("该用户名称已经存在，请重新操作");
-                r.focusName = true;
-                return r;
-            }
-        }
+        if (in.name != stored && nameTaken(q, QStringLiteral("Power"), QStringLiteral("PowerName"), in.name, in.editIndex))
+            return SaveResult::refused(QStringLiteral("该用户名称已经存在，请重新操作"), QStringLiteral("Name"));
         q.setSql(byIndex);
         q.open();
         if (q.eof()) {

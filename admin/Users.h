@@ -1,5 +1,7 @@
 #pragma once
 // Users, their rights and their passwords.
+#include "data/SaveResult.h"
+
 #include <QString>
 
 namespace velbrisk {
@@ -27,15 +29,9 @@ struct UserInput {
     QString rights;
 };
 
-struct UserResult {
-    bool saved = false;
-    QString message;
-    bool focusName = false;
-};
-
 // Saves a user as the user window does; the manager's name is kept and its
 // rights never rewritten.
-UserResult saveUser(Query& q, const UserInput& in);
+SaveResult saveUser(Query& q, const UserInput& in);
 
 }  // namespace velbrisk
 

@@ -261,7 +261,7 @@ void TFormMain::NewRoomClick()
 {
     if (!m_formRoom2)
         return;
-    m_formRoom2->Mode = QStringLiteral("新增");
+    m_formRoom2->Mode = EditMode::New;
     if (m_formRoom2->exec() == QDialog::Accepted)
         RefreshBoard();
 }

@@ -33,7 +33,7 @@ QMenu* makeLengthMenu(QWidget* parent, const std::function<void(int seconds)>& a
 }
 
 TFormBook::TFormBook(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_room(new QLineEdit(this)), m_beginDate(new QDateEdit(this)),
+    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_room(new QLineEdit(this)), m_beginDate(new QDateEdit(this)),
       m_beginTime(new QTimeEdit(this)), m_endDate(new QDateEdit(this)), m_endTime(new QTimeEdit(this)),
       m_length(new QLineEdit(QStringLiteral("1:00:00"), this)), m_remark(new QPlainTextEdit(this))
 {
@@ -57,7 +57,7 @@ TFormBook::TFormBook(AppContext& ctx, QWidget* parent)
     g->addWidget(new QLabel(QStringLiteral("备注信息："), this), 4, 0, Qt::AlignTop);
     m_remark->setFixedHeight(60);
     g->addWidget(m_remark, 4, 1, 1, 3);
-    g->addLayout(okCancelRow(this, [this] { ActionYesExecute(); }), 5, 0, 1, 4);
+    g->addLayout(buttonRow([this] { ActionYesExecute(); }), 5, 0, 1, 4);
     for (QDateEdit* d : {m_beginDate, m_endDate}) {
         d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         d->setCalendarPopup(true);
@@ -70,12 +70,6 @@ TFormBook::TFormBook(AppContext& ctx, QWidget* parent)
     m_menu = makeLengthMenu(this, [this](int s) { AdjustLength(s); });
     connect(plus, &QPushButton::clicked, this, [this, plus] { m_menu->popup(plus->mapToGlobal(QPoint(35, 0))); });
     setFixedSize(sizeHint().expandedTo(QSize(380, 240)));
-}
-
-int TFormBook::exec()
-{
-    prepare();
-    return QDialog::exec();
 }
 
 QDateTime TFormBook::begin() const { return QDateTime(m_beginDate->date(), m_beginTime->time()); }
@@ -95,7 +89,7 @@ void TFormBook::setEnd(const QDateTime& dt)
 
 void TFormBook::prepare(const QDateTime& now)
 {
-    if (Mode == QStringLiteral("新增")) {
+    if (isNew()) {
         const QTime t(now.time().hour(), now.time().minute(), now.time().second());
         m_room->setText(NewRoomName);
         setBegin(QDateTime(now.date(), t));
@@ -129,7 +123,7 @@ void TFormBook::AdjustLength(int seconds)
 void TFormBook::ActionYesExecute()
 {
     BookingInput in;
-    in.isNew = Mode == QStringLiteral("新增");
+    in.isNew = isNew();
     in.editIndex = EditIndex;
     in.roomIndex = in.isNew ? NewRoomIndex : 0;
     in.room = m_room->text();
@@ -137,11 +131,7 @@ void TFormBook::ActionYesExecute()
     in.end = end();
     in.remark = m_remark->toPlainText();
     const QString error = saveBooking(m_ctx.dm, in);
-    if (!error.isEmpty()) {
-        m_ctx.prompt().inform(error);
-        return;
-    }
-    accept();
+    finish(error.isEmpty() ? SaveResult::done() : SaveResult::refused(error));
 }
 
 }  // namespace velbrisk

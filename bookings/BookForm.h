@@ -1,7 +1,7 @@
 #pragma once
 // The booking window: a room's booked begin and end and a remark.
 #include <QDateTime>
-#include <QDialog>
+#include "widgets/EditDialog.h"
 
 class QDateEdit;
 class QLineEdit;
@@ -13,17 +13,16 @@ namespace velbrisk {
 
 struct AppContext;
 
-class TFormBook : public QDialog {
+class TFormBook : public EditDialog {
     Q_OBJECT
 public:
     explicit TFormBook(AppContext& ctx, QWidget* parent = nullptr);
 
-    QString Mode = QStringLiteral("新增");
-    int EditIndex = 0;
     QString NewRoomName;
     int NewRoomIndex = 0;  // the room whose state a new booking may change
 
-    void prepare(const QDateTime& now = QDateTime::currentDateTime());
+    void prepare() override { prepare(QDateTime::currentDateTime()); }
+    void prepare(const QDateTime& now);
     void ActionYesExecute();
     void AdjustLength(int seconds);
     void UpdateLength();
@@ -37,7 +36,6 @@ public:
     QPlainTextEdit* remarkEdit() const { return m_remark; }
     QMenu* timeMenu() const { return m_menu; }
 
-    int exec() override;
 
 private:
     AppContext& m_ctx;

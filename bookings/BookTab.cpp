@@ -41,7 +41,7 @@ BookTab::BookTab(AppContext& ctx, QWidget* parent)
 
 void BookTab::NewRecord()
 {
-    m_bookForm->Mode = QStringLiteral("新增");
+    m_bookForm->Mode = EditMode::New;
     m_bookForm->NewRoomName = m_room;
     m_bookForm->NewRoomIndex = m_roomIndex;
     if (m_bookForm->exec() == QDialog::Accepted) {
@@ -56,7 +56,7 @@ void BookTab::EditRecord()
         m_ctx.prompt().inform(words::selectToEdit());
         return;
     }
-    m_bookForm->Mode = QStringLiteral("修改");
+    m_bookForm->Mode = EditMode::Edit;
     m_bookForm->EditIndex = int(m_query.integer(QStringLiteral("BookIndex")));
     if (m_bookForm->exec() == QDialog::Accepted)
         load(m_room, m_roomIndex);

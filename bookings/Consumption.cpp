@@ -98,26 +98,19 @@ bool cataloguePrice(Query& q, const QString& item, double* price)
 
 namespace velbrisk {
 
-ItemResult saveCatalogueItem(Query& q, int editIndex, const QString& name, const QString& priceText)
+SaveResult saveCatalogueItem(Query& q, int editIndex, const QString& name, const QString& priceText)
 {
-    ItemResult r;
-    if (name.isEmpty()) {
-        r.message = QStringLiteral("项目名称不能为空");
-        r.focusName = true;
-        return r;
-    }
+    SaveResult r;
+    if (name.isEmpty())
+        return SaveResult::refused(QStringLiteral("项目名称不能为空"), QStringLiteral("Name"));
     const double price = IsValidAmountText(priceText) ? TextToAmount(priceText) : 0;
-    const QString byName = QStringLiteral("Select * From CostReason Where CostReasonName = ") + quoted(name);
+    const QString taken = QStringLiteral("该项目名称已经存在，请重新操作");
     try {
         if (editIndex == 0) {
-            q.setSql(byName);
+            if (nameTaken(q, QStringLiteral("CostReason"), QStringLiteral("CostReasonName"), name))
+                return SaveResult::refused(taken, QStringLiteral("Name"));
+            q.setSql(QStringLiteral("Select * From CostReason"));
             q.open();
-            if (!q.isEmpty()) {
-                q.close();
-                r.message = QStringLiteral("该项目名称已经存在，请重新操作");
-                r.focusName = true;
-                return r;
-            }
             q.insert();
             q.setValue(QStringLiteral("CostReasonName"), name);
             q.setValue(QStringLiteral("CostReasonPrice"), price);
@@ -132,14 +125,8 @@ ItemResult saveCatalogueItem(Query& q, int editIndex, const QString& name, const
                 return r;
             }
             if (q.str(QStringLiteral("CostReasonName")) != name) {
-                q.setSql(byName + QStringLiteral(" And CostReasonIndex <> ") + QString::number(editIndex));
-                q.open();
-                if (!q.isEmpty()) {
-                    q.close();
-                    r.message = QStringLiteral("该项目名称已经存在，请重新操作");
-                    r.focusName = true;
-                    return r;
-                }
+                if (nameTaken(q, QStringLiteral("CostReason"), QStringLiteral("CostReasonName"), name, editIndex))
+                    return SaveResult::refused(taken, QStringLiteral("Name"));
                 q.setSql(byIndex);
                 q.open();
             }

@@ -1,6 +1,8 @@
 #pragma once
 // Consumption entries: a room's open entries and their total, saving an
 // entry, and storing a typed item in the catalogue.
+#include "data/SaveResult.h"
+
 #include <QString>
 
 namespace velbrisk {
@@ -37,14 +39,8 @@ bool cataloguePrice(Query& q, const QString& item, double* price);
 
 namespace velbrisk {
 
-struct ItemResult {
-    bool saved = false;
-    QString message;
-    bool focusName = false;
-};
-
 // The item window's "确定": a new item (editIndex 0) or a change of one. A
 // price that is no amount is kept as 0.
-ItemResult saveCatalogueItem(Query& q, int editIndex, const QString& name, const QString& priceText);
+SaveResult saveCatalogueItem(Query& q, int editIndex, const QString& name, const QString& priceText);
 
 }  // namespace velbrisk

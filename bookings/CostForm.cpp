@@ -19,7 +19,7 @@
 namespace velbrisk {
 
 TFormCost::TFormCost(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_room(new QLineEdit(this)), m_item(new QComboBox(this)),
+    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_room(new QLineEdit(this)), m_item(new QComboBox(this)),
       m_amount(new QLineEdit(this)), m_remark(new QPlainTextEdit(this))
 {
     setWindowTitle(QStringLiteral("消费管理"));
@@ -41,7 +41,8 @@ TFormCost::TFormCost(AppContext& ctx, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("备注信息："), this), 3, 0, Qt::AlignTop);
     m_remark->setFixedHeight(60);
     grid->addWidget(m_remark, 3, 1, 1, 2);
-    grid->addLayout(okCancelRow(this, [this] { ActionYesExecute(); }), 4, 0, 1, 3);
+    setField(QStringLiteral("Amount"), m_amount);
+    grid->addLayout(buttonRow([this] { ActionYesExecute(); }), 4, 0, 1, 3);
     connect(save, &QPushButton::clicked, this, &TFormCost::SaveItemClick);
     connect(m_item, &QComboBox::currentTextChanged, this, [this](const QString& t) {
         if (!m_loading)
@@ -50,18 +51,12 @@ TFormCost::TFormCost(AppContext& ctx, QWidget* parent)
     setFixedSize(sizeHint().expandedTo(QSize(360, 220)));
 }
 
-int TFormCost::exec()
-{
-    prepare();
-    return QDialog::exec();
-}
-
 void TFormCost::prepare()
 {
     m_loading = true;
     LoadCombo(m_item, m_ctx.dm.ADOQueryTemp, QStringLiteral("Select * From CostReason"), false,
               QStringLiteral("CostReasonName"));
-    if (Mode == QStringLiteral("新增")) {
+    if (isNew()) {
         m_room->setText(NewRoomName);
         m_item->setCurrentIndex(m_item->count() > 0 ? 0 : -1);
         if (m_item->count() == 0)
@@ -96,7 +91,7 @@ void TFormCost::ItemTextChanged(const QString& text)
 void TFormCost::ActionYesExecute()
 {
     CostEntryInput in;
-    in.isNew = Mode == QStringLiteral("新增");
+    in.isNew = isNew();
     in.editIndex = EditIndex;
     in.costBill = NewCostBill;
     in.room = m_room->text();
@@ -104,12 +99,7 @@ void TFormCost::ActionYesExecute()
     in.amountText = m_amount->text();
     in.remark = m_remark->toPlainText();
     const QString error = saveCostEntry(m_ctx.dm.ADOQueryTemp, in);
-    if (!error.isEmpty()) {
-        m_ctx.prompt().inform(error);
-        m_amount->setFocus();
-        return;
-    }
-    accept();
+    finish(error.isEmpty() ? SaveResult::done() : SaveResult::refused(error, QStringLiteral("Amount")));
 }
 
 void TFormCost::SaveItemClick()

@@ -1,6 +1,6 @@
 #pragma once
 // The consumption entry window: one item charged to a room or a bill.
-#include <QDialog>
+#include "widgets/EditDialog.h"
 
 class QComboBox;
 class QLineEdit;
@@ -10,17 +10,15 @@ namespace velbrisk {
 
 struct AppContext;
 
-class TFormCost : public QDialog {
+class TFormCost : public EditDialog {
     Q_OBJECT
 public:
     explicit TFormCost(AppContext& ctx, QWidget* parent = nullptr);
 
-    QString Mode = QStringLiteral("新增");
-    int EditIndex = 0;
     QString NewRoomName;
     int NewCostBill = 0;
 
-    void prepare();
+    void prepare() override;
     void ActionYesExecute();
     void SaveItemClick();
     // The person changed the item text: take the catalogue's price.
@@ -31,7 +29,6 @@ public:
     QLineEdit* amountEdit() const { return m_amount; }
     QPlainTextEdit* remarkEdit() const { return m_remark; }
 
-    int exec() override;
 
 private:
     AppContext& m_ctx;

@@ -16,30 +16,26 @@
 namespace velbrisk {
 
 TFormCostReason::TFormCostReason(AppContext& ctx, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_ctx(ctx),
+    : EditDialog(ctx.prompt(), parent), m_ctx(ctx),
       m_name(new QLineEdit(this)), m_price(new QLineEdit(this))
 {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("经营项目"));
+    setField(QStringLiteral("Name"), m_name);
     auto* g = new QGridLayout(this);
     g->addWidget(new QLabel(QStringLiteral("项目名称："), this), 0, 0);
     g->addWidget(m_name, 0, 1);
     g->addWidget(new QLabel(QStringLiteral("项目价格："), this), 1, 0);
     g->addWidget(m_price, 1, 1);
-    g->addLayout(okCancelRow(this, [this] { ActionYesExecute(); }), 2, 0, 1, 2);
+    g->addLayout(buttonRow([this] { ActionYesExecute(); }), 2, 0, 1, 2);
     setFixedSize(sizeHint().expandedTo(QSize(280, 120)));
-}
-
-int TFormCostReason::exec()
-{
-    prepare();
-    return QDialog::exec();
 }
 
 void TFormCostReason::prepare()
 {
     m_name->clear();
     m_price->setText(QStringLiteral("0"));
-    if (Mode != QStringLiteral("新增")) {
+    if (!isNew()) {
         Query& q = m_ctx.dm.ADOQueryTemp;
         if (OpenQuery(q, QStringLiteral("Select * From CostReason Where CostReasonIndex = ") + QString::number(EditIndex),
                       words::dbOpenFailed())
@@ -54,14 +50,7 @@ void TFormCostReason::prepare()
 
 void TFormCostReason::ActionYesExecute()
 {
-    const ItemResult r = saveCatalogueItem(m_ctx.dm.ADOQueryTemp, Mode == QStringLiteral("新增") ? 0 : EditIndex,
-                                           m_name->text(), m_price->text());
-    if (!r.message.isEmpty())
-        m_ctx.prompt().inform(r.message);
-    if (r.focusName)
-        m_name->setFocus();
-    if (r.saved)
-        accept();
+    finish(saveCatalogueItem(m_ctx.dm.ADOQueryTemp, isNew() ? 0 : EditIndex, m_name->text(), m_price->text()));
 }
 
 }  // namespace velbrisk

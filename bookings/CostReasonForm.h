@@ -1,6 +1,6 @@
 #pragma once
 // The item window of the catalogue: an item's name and default price.
-#include <QDialog>
+#include "widgets/EditDialog.h"
 
 class QLineEdit;
 
@@ -8,19 +8,16 @@ namespace velbrisk {
 
 struct AppContext;
 
-class TFormCostReason : public QDialog {
+class TFormCostReason : public EditDialog {
     Q_OBJECT
 public:
     explicit TFormCostReason(AppContext& ctx, QWidget* parent = nullptr);
 
-    QString Mode = QStringLiteral("新增");
-    int EditIndex = 0;
 
-    void prepare();
+    void prepare() override;
     void ActionYesExecute();
     QLineEdit* nameEdit() const { return m_name; }
     QLineEdit* priceEdit() const { return m_price; }
-    int exec() override;
 
 private:
     AppContext& m_ctx;

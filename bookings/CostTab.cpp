@@ -55,7 +55,7 @@ double CostTab::load(const QString& roomName)
 
 void CostTab::NewRecord()
 {
-    m_costForm->Mode = QStringLiteral("新增");
+    m_costForm->Mode = EditMode::New;
     m_costForm->NewRoomName = m_room;
     m_costForm->NewCostBill = 0;
     if (m_costForm->exec() == QDialog::Accepted) {
@@ -70,7 +70,7 @@ void CostTab::EditRecord()
         m_ctx.prompt().inform(words::selectToEdit());
         return;
     }
-    m_costForm->Mode = QStringLiteral("修改");
+    m_costForm->Mode = EditMode::Edit;
     m_costForm->EditIndex = int(m_query.integer(QStringLiteral("CostIndex")));
     if (m_costForm->exec() == QDialog::Accepted)
         load(m_room);

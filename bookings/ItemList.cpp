@@ -44,7 +44,7 @@ void ItemList::load()
 
 void ItemList::NewItem()
 {
-    m_itemForm->Mode = QStringLiteral("新增");
+    m_itemForm->Mode = EditMode::New;
     if (m_itemForm->exec() == QDialog::Accepted)
         load();
 }
@@ -55,7 +55,7 @@ void ItemList::EditItem()
         m_ctx.prompt().inform(words::selectToEdit());
         return;
     }
-    m_itemForm->Mode = QStringLiteral("修改");
+    m_itemForm->Mode = EditMode::Edit;
     m_itemForm->EditIndex = int(m_query.integer(QStringLiteral("CostReasonIndex")));
     if (m_itemForm->exec() == QDialog::Accepted)
         load();

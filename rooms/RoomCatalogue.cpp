@@ -9,33 +9,22 @@
 
 namespace velbrisk {
 
-RoomSaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d)
+SaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d)
 {
-    RoomSaveResult r;
-    if (d.name.isEmpty()) {
-        r.message = QStringLiteral("房间名称不能为空");
-        r.focus = RoomSaveResult::Name;
-        return r;
-    }
-    if (!IsValidAmountText(d.priceText)) {
-        r.message = QStringLiteral("金额格式有误，请重新输入");
-        r.focus = RoomSaveResult::Price;
-        return r;
-    }
+    SaveResult r;
+    if (d.name.isEmpty())
+        return SaveResult::refused(QStringLiteral("房间名称不能为空"), QStringLiteral("Name"));
+    if (!IsValidAmountText(d.priceText))
+        return SaveResult::refused(QStringLiteral("金额格式有误，请重新输入"), QStringLiteral("Price"));
+    const QString taken = QStringLiteral("该房间名称已经存在，请重新操作");
     const double price = TextToAmount(d.priceText);
     Query& q = dm.ADOQueryTemp;
     Query& q2 = dm.ADOQueryTemp2;
     try {
         Transaction tx(dm.ADOConnection1);
         if (editIndex == 0) {
-            q.setSql(QStringLiteral("Select * From Room Where RoomName = ") + quoted(d.name));
-            q.open();
-            if (!q.isEmpty()) {
-                q.close();
-                r.message = QStringLiteral("该房间名称已经存在，请重新操作");
-                r.focus = RoomSaveResult::Name;
-                return r;
-            }
+            if (nameTaken(q, QStringLiteral("Room"), QStringLiteral("RoomName"), d.name))
+                return SaveResult::refused(taken, QStringLiteral("Name"));
             q.setSql(QStringLiteral("Select * From Room"));
             q.open();
             q.insert();
@@ -59,15 +48,9 @@ RoomSaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& 
             if (oldName != d.name) {
                 // Names compare without regard to case in the data file, so a
                 // change of case alone is no clash with the room itself.
-                q2.setSql(QStringLiteral("Select * From Room Where (RoomName = ") + quoted(d.name)
-                          + QStringLiteral(") And (RoomIndex <> ") + QString::number(editIndex) + QStringLiteral(")"));
-                q2.open();
-                if (!q2.isEmpty()) {
-                    q2.close();
+                if (nameTaken(q2, QStringLiteral("Room"), QStringLiteral("RoomName"), d.name, editIndex)) {
                     q.close();
-                    r.message = QStringLiteral("该房间名称已经存在，请重新操作");
-                    r.focus = RoomSaveResult::Name;
-                    return r;
+                    return SaveResult::refused(taken, QStringLiteral("Name"));
                 }
                 const QString n = quoted(d.name), o = quoted(oldName);
                 q2.setSql(QStringLiteral("Update Bill Set BillRoomName = %1 Where BillRoomName = %2").arg(n, o));

@@ -1,6 +1,8 @@
 #pragma once
 // The venue's rooms: adding, changing (a rename carries the new name into
 // bills, bookings and consumption) and deleting.
+#include "data/SaveResult.h"
+
 #include <QString>
 
 namespace velbrisk {
@@ -14,15 +16,9 @@ struct RoomDetails {
     QString remark;
 };
 
-struct RoomSaveResult {
-    QString message;  // the message to show ("记录新增成功", or why it was refused)
-    bool saved = false;
-    enum Focus { None, Name, Price } focus = None;
-};
-
 // "新增" when editIndex is 0, else "修改" of that room. A rename and the
 // room's own change are one transaction.
-RoomSaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d);
+SaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d);
 
 // Deletes the room row only; its bills, bookings and consumption stay.
 bool deleteRoom(TShareDataModule& dm, int roomIndex);

@@ -353,7 +353,7 @@ void TFormRoom::ActionEditExecute()
 {
     if (!m_formRoom2)
         return;
-    m_formRoom2->Mode = QStringLiteral("修改");
+    m_formRoom2->Mode = EditMode::Edit;
     m_formRoom2->EditIndex = OpenRoomIndex;
     if (m_formRoom2->exec() != QDialog::Accepted)
         return;

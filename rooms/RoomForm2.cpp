@@ -19,7 +19,7 @@
 namespace velbrisk {
 
 TFormRoom2::TFormRoom2(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_name(new QLineEdit(this)), m_type(new QComboBox(this)),
+    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_name(new QLineEdit(this)), m_type(new QComboBox(this)),
       m_price(new QLineEdit(this)), m_unit(new QLabel(this)), m_remark(new QPlainTextEdit(this)),
       m_delete(new QPushButton(QStringLiteral("房间删除"), this))
 {
@@ -38,7 +38,9 @@ TFormRoom2::TFormRoom2(AppContext& ctx, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("备注信息："), this), 3, 1, Qt::AlignTop);
     m_remark->setFixedHeight(70);
     grid->addWidget(m_remark, 3, 2, 1, 2);
-    QHBoxLayout* buttons = okCancelRow(this, [this] { ActionYesExecute(); });
+    setField(QStringLiteral("Name"), m_name);
+    setField(QStringLiteral("Price"), m_price);
+    QHBoxLayout* buttons = buttonRow([this] { ActionYesExecute(); });
     buttons->insertWidget(0, m_delete);
     grid->addLayout(buttons, 4, 0, 1, 4);
     connect(m_type, &QComboBox::currentIndexChanged, this, [this] { applyUnit(); });
@@ -54,17 +56,11 @@ void TFormRoom2::applyUnit()
         m_unit->setText(QStringLiteral("元/次"));
 }
 
-int TFormRoom2::exec()
-{
-    prepare();
-    return QDialog::exec();
-}
-
 void TFormRoom2::prepare()
 {
     Deleted = false;
-    setWindowTitle(QStringLiteral("房间信息（") + Mode + QStringLiteral("）"));
-    if (Mode == QStringLiteral("新增")) {
+    setWindowTitle(QStringLiteral("房间信息（") + modeText(Mode) + QStringLiteral("）"));
+    if (isNew()) {
         m_name->clear();
         m_type->setCurrentIndex(0);
         applyUnit();
@@ -93,15 +89,7 @@ void TFormRoom2::prepare()
 void TFormRoom2::ActionYesExecute()
 {
     const RoomDetails d{m_name->text(), m_type->currentText(), m_price->text(), m_remark->toPlainText()};
-    const RoomSaveResult r = saveRoom(m_ctx.dm, Mode == QStringLiteral("新增") ? 0 : EditIndex, d);
-    if (!r.message.isEmpty())
-        m_ctx.prompt().inform(r.message);
-    if (r.focus == RoomSaveResult::Name)
-        m_name->setFocus();
-    else if (r.focus == RoomSaveResult::Price)
-        m_price->setFocus();
-    if (r.saved)
-        accept();
+    finish(saveRoom(m_ctx.dm, isNew() ? 0 : EditIndex, d));
 }
 
 void TFormRoom2::ActionDeleteExecute()

@@ -1,7 +1,7 @@
 #pragma once
 // The room information window: a new room, or a room's name, billing type,
 // price and remark; deleting the room.
-#include <QDialog>
+#include "widgets/EditDialog.h"
 
 class QComboBox;
 class QLabel;
@@ -13,17 +13,15 @@ namespace velbrisk {
 
 struct AppContext;
 
-class TFormRoom2 : public QDialog {
+class TFormRoom2 : public EditDialog {
     Q_OBJECT
 public:
     explicit TFormRoom2(AppContext& ctx, QWidget* parent = nullptr);
 
-    QString Mode = QStringLiteral("新增");
-    int EditIndex = 0;
     bool Deleted = false;
 
     // The steps of showing the window (also run by exec()).
-    void prepare();
+    void prepare() override;
     void ActionYesExecute();
     void ActionDeleteExecute();
 
@@ -34,7 +32,6 @@ public:
     QPlainTextEdit* remarkEdit() const { return m_remark; }
     QPushButton* deleteButton() const { return m_delete; }
 
-    int exec() override;
 
 private:
     void applyUnit();

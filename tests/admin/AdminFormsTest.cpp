@@ -73,7 +73,7 @@ protected:
         ASSERT_TRUE(app->formMain().startUp());
         v.db().open(v.dataFile());
         TFormRoom2& f = app->formRoom2();
-        f.Mode = QStringLiteral("新增");
+        f.Mode = EditMode::New;
         f.prepare();
         f.nameEdit()->setText(QStringLiteral("羽毛球1号"));
         f.ActionYesExecute();
@@ -87,7 +87,7 @@ TEST_F(Admin, BookingARoomShowsItBookedAndUnbookingFreesIt)
     room.OpenRoomIndex = 2;
     room.prepare();
     TFormBook& book = app->formBook();
-    book.Mode = QStringLiteral("新增");
+    book.Mode = EditMode::New;
     book.NewRoomName = QStringLiteral("羽毛球1号");
     book.NewRoomIndex = 2;
     book.prepare(QDateTime(QDate(2026, 12, 24), QTime(23, 30, 0)));
@@ -119,7 +119,7 @@ TEST_F(Admin, ARenameFindsTheOldBillsUnderTheNewName)
 {
     v.exec(QStringLiteral("Insert Into Bill (BillSerial, BillRoomName) Values ('261201001', '羽毛球1号')"));
     TFormRoom2& f = app->formRoom2();
-    f.Mode = QStringLiteral("修改");
+    f.Mode = EditMode::Edit;
     f.EditIndex = 2;
     f.prepare();
     EXPECT_FALSE(f.deleteButton()->isHidden());
@@ -146,7 +146,7 @@ TEST_F(Admin, AUserWithFinanceOnlySeesOnlyThatLauncher)
     EXPECT_EQ(options().read(opt::LoginMode), QStringLiteral("手动登录"));
 
     TFormPower& p = app->formPower();
-    p.Mode = QStringLiteral("新增");
+    p.Mode = EditMode::New;
     p.prepare();
     p.nameEdit()->setText(QStringLiteral("会计小李"));
     p.passwordEdit()->setText(QStringLiteral("Li2026"));
@@ -178,7 +178,7 @@ TEST_F(Admin, AUserWithFinanceOnlySeesOnlyThatLauncher)
 
     // Editing: an empty box keeps the password, "清空密码" sets it back to empty.
     const int li = v.scalar(QStringLiteral("Select PowerIndex From Power Where PowerName = '会计小李'")).toInt();
-    p.Mode = QStringLiteral("修改");
+    p.Mode = EditMode::Edit;
     p.EditIndex = li;
     p.prepare();
     EXPECT_FALSE(p.clearPasswordBox()->isHidden());
@@ -196,7 +196,7 @@ TEST_F(Admin, AUserWithFinanceOnlySeesOnlyThatLauncher)
     const LoginCheck cleared = checkLogin(q, QStringLiteral("会计小李"), QString());
     EXPECT_TRUE(cleared.matches && cleared.emptyPassword);
     EXPECT_FALSE(checkLogin(q, QStringLiteral("会计小李"), QStringLiteral("Li2026")).matches);
-    p.Mode = QStringLiteral("新增");
+    p.Mode = EditMode::New;
     p.prepare();
     EXPECT_TRUE(p.clearPasswordBox()->isHidden()) << "a new user has no password to clear";
 }
@@ -345,6 +345,44 @@ TEST_F(Admin, BackUpRestoreAndClear)
     EXPECT_TRUE(ended);
     v.db().open(v.dataFile());
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost")), QStringLiteral("1")) << "the backup's entry is back";
+}
+
+}  // namespace
+
+namespace {
+
+// Every edit window ends a save the same way: a refusal names its field and
+// keeps the window open, a save closes it.
+TEST_F(Admin, AnEditWindowKeepsARefusalOpenWithTheCursorInItsField)
+{
+    TFormRoom2& f = app->formRoom2();
+    f.Mode = EditMode::New;
+    bool accepted = false;
+    test::onNextDialog<TFormRoom2>([&](TFormRoom2* d) {
+        d->nameEdit()->clear();
+        test::click(d, QStringLiteral("确定"));
+        EXPECT_EQ(prompt.messages.last(), QStringLiteral("房间名称不能为空"));
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(d->focusWidget(), d->nameEdit());
+        d->nameEdit()->setText(QStringLiteral("羽毛球1号"));
+        d->priceEdit()->setText(QStringLiteral("20"));
+        test::click(d, QStringLiteral("确定"));
+        EXPECT_EQ(prompt.messages.last(), QStringLiteral("该房间名称已经存在，请重新操作"));
+        EXPECT_EQ(d->focusWidget(), d->nameEdit());
+        d->nameEdit()->setText(QStringLiteral("羽毛球2号"));
+        d->priceEdit()->setText(QStringLiteral("1.2.3"));
+        test::click(d, QStringLiteral("确定"));
+        EXPECT_EQ(prompt.messages.last(), QStringLiteral("金额格式有误，请重新输入"));
+        EXPECT_EQ(d->focusWidget(), d->priceEdit());
+        d->priceEdit()->setText(QStringLiteral("20"));
+        test::click(d, QStringLiteral("确定"));
+        accepted = !d->isVisible();
+    });
+    EXPECT_EQ(f.exec(), QDialog::Accepted);
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("记录新增成功"));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("房间信息（新增）"));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Room Where RoomName = '羽毛球2号'")), QStringLiteral("1"));
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ class UserRules : public ::testing::Test {
 protected:
     TestVenue v;
     Query q{v.db()};
-    UserResult add(const QString& name, const QString& pw, const QString& rights)
+    SaveResult add(const QString& name, const QString& pw, const QString& rights)
     {
         return saveUser(q, {true, 0, name, pw, false, rights});
     }
@@ -43,7 +43,7 @@ protected:
 
 TEST_F(UserRules, NewUsersLogInWithTheirOwnPassword)
 {
-    UserResult r = add(QStringLiteral("O'Neil 收银"), QStringLiteral("pw1"), QStringLiteral("财务管理"));
+    SaveResult r = add(QStringLiteral("O'Neil 收银"), QStringLiteral("pw1"), QStringLiteral("财务管理"));
     ASSERT_TRUE(r.saved);
     EXPECT_EQ(r.message, QStringLiteral("用户　O'Neil 收银　新增成功"));
     EXPECT_NE(v.scalar(QStringLiteral("Select PowerKey From Power Where PowerName = 'O''Neil 收银'")), QStringLiteral("pw1"));
@@ -62,7 +62,7 @@ TEST_F(UserRules, NewUsersLogInWithTheirOwnPassword)
 TEST_F(UserRules, TheManagerKeepsItsNameAndRights)
 {
     const int manager = v.scalar(QStringLiteral("Select PowerIndex From Power Where PowerName = '经营主管'")).toInt();
-    UserResult r = saveUser(q, {false, manager, QStringLiteral("店长"), QString(), true, QString()});
+    SaveResult r = saveUser(q, {false, manager, QStringLiteral("店长"), QString(), true, QString()});
     EXPECT_EQ(r.message, QStringLiteral("经营主管帐号不能修改"));
     r = saveUser(q, {false, manager, QStringLiteral("经营主管"), QStringLiteral("new"), false, QString()});
     EXPECT_EQ(r.message, QStringLiteral("用户权限修改成功"));

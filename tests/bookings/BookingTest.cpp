@@ -88,7 +88,7 @@ TEST_P(Renames, CarryTheNameIntoBillsBookingsAndConsumptionOrWriteNothing)
     v.exec(QStringLiteral("Insert Into Cost (CostRoom, CostBill) Values ('羽毛球1号', 0)"));
     v.exec(QStringLiteral("Insert Into Cost (CostRoom, CostBill) Values ('羽毛球1号', 2)"));
     const QString newName = QString::fromUtf8(c.newName);
-    const RoomSaveResult r = saveRoom(dm, 2, {newName, QStringLiteral("计时收费"), QStringLiteral("25"), QStringLiteral("新场地")});
+    const SaveResult r = saveRoom(dm, 2, {newName, QStringLiteral("计时收费"), QStringLiteral("25"), QStringLiteral("新场地")});
     EXPECT_EQ(r.saved, c.saved);
     EXPECT_EQ(r.message, QString::fromUtf8(c.message));
     const QString expected = c.saved ? newName : QStringLiteral("羽毛球1号");
@@ -146,7 +146,7 @@ TEST(ItemCatalogue, NamesAreUniqueAndBadPricesAreZero)
     Query q(v.db());
     EXPECT_EQ(saveCatalogueItem(q, 0, QStringLiteral("矿泉水"), QStringLiteral("3")).message,
               QStringLiteral("该项目名称已经存在，请重新操作"));
-    ItemResult r = saveCatalogueItem(q, 0, QStringLiteral("球拍租用"), QStringLiteral("1O"));
+    SaveResult r = saveCatalogueItem(q, 0, QStringLiteral("球拍租用"), QStringLiteral("1O"));
     EXPECT_EQ(r.message, QStringLiteral("项目　球拍租用　新增成功"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select CostReasonPrice From CostReason Where CostReasonName = '球拍租用'")), QStringLiteral("0"));
     const int item = v.scalar(QStringLiteral("Select CostReasonIndex From CostReason Where CostReasonName = '球拍租用'")).toInt();

@@ -60,7 +60,7 @@ protected:
     void addRoom(const QString& name, const QString& type, const QString& price)
     {
         TFormRoom2& f = app->formRoom2();
-        f.Mode = QStringLiteral("新增");
+        f.Mode = EditMode::New;
         f.prepare();
         EXPECT_EQ(f.windowTitle(), QStringLiteral("房间信息（新增）"));
         f.nameEdit()->setText(name);
@@ -100,7 +100,7 @@ TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
 
     // A drink on the consumption tab.
     TFormCost& cost = app->formCost();
-    cost.Mode = QStringLiteral("新增");
+    cost.Mode = EditMode::New;
     cost.NewRoomName = QStringLiteral("羽毛球1号");
     cost.NewCostBill = 0;
     cost.prepare();
@@ -274,7 +274,7 @@ TEST_F(Road, ConsumptionAmountsAreChecked)
 {
     addRoom(QStringLiteral("羽毛球2号"), QStringLiteral("计时收费"), QStringLiteral("20"));
     TFormCost& cost = app->formCost();
-    cost.Mode = QStringLiteral("新增");
+    cost.Mode = EditMode::New;
     cost.NewRoomName = QStringLiteral("羽毛球2号");
     cost.prepare();
     EXPECT_EQ(cost.itemCombo()->currentText(), QStringLiteral("矿泉水"));

@@ -1,0 +1,21 @@
+#include "data/SaveResult.h"
+
+#include "data/JetSql.h"
+#include "data/Query.h"
+#include "data/Schema.h"
+
+namespace velbrisk {
+
+bool nameTaken(Query& q, const QString& table, const QString& nameColumn, const QString& name, int exceptIndex)
+{
+    QString sql = QStringLiteral("Select * From %1 Where (%2 = %3)").arg(table, nameColumn, quoted(name));
+    if (exceptIndex > 0)
+        sql += QStringLiteral(" And (%1 <> %2)").arg(keyColumnOf(table)).arg(exceptIndex);
+    q.setSql(sql);
+    q.open();
+    const bool taken = !q.isEmpty();
+    q.close();
+    return taken;
+}
+
+}  // namespace velbrisk

@@ -1,0 +1,26 @@
+#pragma once
+// What an edit window's save gives back, and the one check of a unique name
+// that every catalogue (rooms, items, users, accounts, customers) makes.
+#include <QString>
+
+namespace velbrisk {
+
+class Query;
+
+struct SaveResult {
+    bool saved = false;
+    QString message;  // shown when not empty: what was saved, or why not
+    QString focus;    // the field for the cursor when refused ("Name", "Price"...)
+
+    static SaveResult done(const QString& message = QString()) { return {true, message, QString()}; }
+    static SaveResult refused(const QString& message, const QString& focus = QString())
+    {
+        return {false, message, focus};
+    }
+};
+
+// True when a row of `table` other than the one keyed `exceptIndex` (0: none
+// excepted) carries `name` in `nameColumn`. The name goes in quoted.
+bool nameTaken(Query& q, const QString& table, const QString& nameColumn, const QString& name, int exceptIndex = 0);
+
+}  // namespace velbrisk

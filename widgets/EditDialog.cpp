@@ -1,0 +1,39 @@
+#include "widgets/EditDialog.h"
+
+#include "data/Platform.h"
+#include "widgets/Buttons.h"
+
+namespace velbrisk {
+
+QString modeText(EditMode mode)
+{
+    return mode == EditMode::New ? QStringLiteral("新增") : QStringLiteral("修改");
+}
+
+EditDialog::EditDialog(Reporter& reporter, QWidget* parent) : QDialog(parent), m_reporter(reporter) {}
+
+int EditDialog::exec()
+{
+    prepare();
+    return QDialog::exec();
+}
+
+QHBoxLayout* EditDialog::buttonRow(const std::function<void()>& onOk, const QString& okText)
+{
+    return okCancelRow(this, onOk, okText);
+}
+
+bool EditDialog::finish(const SaveResult& result)
+{
+    if (!result.message.isEmpty())
+        m_reporter.inform(result.message);
+    if (!result.saved) {
+        if (QWidget* field = m_fields.value(result.focus))
+            field->setFocus();
+        return false;
+    }
+    accept();
+    return true;
+}
+
+}  // namespace velbrisk
