@@ -12,6 +12,7 @@ namespace velbrisk {
 
 struct AppContext;
 class DataGrid;
+class ListPanel;
 class TFormPower;
 
 class UserList : public QGroupBox {
@@ -29,17 +30,15 @@ public:
 
     QComboBox* modeCombo() const { return m_mode; }
     QLabel* modeLine() const { return m_line; }
-    DataGrid* grid() const { return m_grid; }
+    DataGrid* grid() const;
 
 private:
-    int currentIndex();
     AppContext& m_ctx;
     TFormPower* m_powerForm;
     Query m_query;
     QComboBox* m_mode;
     QLabel* m_line;
-    DataGrid* m_grid;
-    QWidget* m_buttons;
+    ListPanel* m_panel;
 };
 
 }  // namespace velbrisk

@@ -8,13 +8,14 @@ namespace velbrisk {
 
 struct AppContext;
 class DataGrid;
+class ListPanel;
 class TFormBook;
 
 class BookTab : public QWidget {
     Q_OBJECT
 public:
     explicit BookTab(AppContext& ctx, QWidget* parent = nullptr);
-    void setBookForm(TFormBook* form) { m_bookForm = form; }
+    void setBookForm(TFormBook* form);
 
     void load(const QString& roomName, int roomIndex);
     void NewRecord();
@@ -23,7 +24,7 @@ public:
     // Whether the list is open and holds a booking.
     bool hasBookings();
 
-    DataGrid* grid() const { return m_grid; }
+    DataGrid* grid() const;
     Query& query() { return m_query; }
 
 signals:
@@ -32,7 +33,7 @@ signals:
 protected:
     AppContext& m_ctx;
     Query m_query;
-    DataGrid* m_grid;
+    ListPanel* m_panel;
     QString m_room;
     int m_roomIndex = 0;
     TFormBook* m_bookForm = nullptr;

@@ -7,89 +7,60 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "widgets/DataGrid.h"
-#include "widgets/Buttons.h"
+#include "widgets/ListPanel.h"
 
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velbrisk {
 
 CostTab::CostTab(AppContext& ctx, QWidget* parent)
-    : QWidget(parent), m_ctx(ctx), m_query(ctx.dm.ADOConnection1), m_grid(new DataGrid(this))
+    : QWidget(parent), m_ctx(ctx), m_query(ctx.dm.ADOConnection1),
+      m_panel(new ListPanel(ctx.prompt(), m_query, ListPanel::Setup::recordTab(QStringLiteral("CostIndex")), this))
 {
     auto* layout = new QVBoxLayout(this);
-    auto* buttons = new QHBoxLayout;
-    auto add = [&](const char* text, void (CostTab::*slot)()) {
-        buttons->addWidget(makeButton(this, QString::fromUtf8(text), [this, slot] { (this->*slot)(); }));
-    };
-    add("新增记录", &CostTab::NewRecord);
-    add("修改记录", &CostTab::EditRecord);
-    add("删除记录", &CostTab::DeleteRecord);
-    buttons->addStretch();
-    layout->addLayout(buttons);
-    layout->addWidget(m_grid, 1);
-    m_grid->setColumns({{QStringLiteral("CostIndex"), QStringLiteral("编号"), 50},
+    layout->addWidget(m_panel, 1);
+    grid()->setColumns({{QStringLiteral("CostIndex"), QStringLiteral("编号"), 50},
                         {QStringLiteral("CostRoom"), QStringLiteral("房间名称"), 90},
                         {QStringLiteral("CostReason"), QStringLiteral("消费项目"), 100},
                         {QStringLiteral("CostMoney"), QStringLiteral("消费金额"), 70, true, QStringLiteral("0.00")},
                         {QStringLiteral("CostRemark"), QStringLiteral("备注信息"), 150}});
-    m_grid->setQuery(&m_query);
-    connect(m_grid, &DataGrid::rowActivated, this, [this] { EditRecord(); });
+    m_panel->load = [this] { OpenQuery(m_query, openConsumptionSql(m_room), words::dbOpenFailed()); };
+    connect(m_panel, &ListPanel::created, this, &CostTab::entryAdded);
+    connect(m_panel, &ListPanel::reloaded, this, &CostTab::showTotals);
 }
+
+DataGrid* CostTab::grid() const { return m_panel->grid(); }
 
 double CostTab::load(const QString& roomName)
 {
     m_room = roomName;
-    OpenQuery(m_query, openConsumptionSql(roomName), words::dbOpenFailed());
-    m_grid->reload();
-    m_grid->clearFooter();
+    m_panel->reload();
+    return m_total;
+}
+
+void CostTab::showTotals()
+{
+    DataGrid* g = grid();
+    g->clearFooter();
     if (m_query.isOpen() && !m_query.isEmpty()) {
-        m_grid->setFooterText(QStringLiteral("CostIndex"), QStringLiteral("共%1条").arg(m_query.recordCount()));
-        m_grid->setFooterSum(QStringLiteral("CostMoney"), 2, QString(), Qt::blue);
+        g->setFooterText(QStringLiteral("CostIndex"), QStringLiteral("共%1条").arg(m_query.recordCount()));
+        g->setFooterSum(QStringLiteral("CostMoney"), 2, QString(), Qt::blue);
     }
-    const double total = openConsumptionTotal(m_ctx.dm.ADOQueryTemp, roomName);
-    emit totalChanged(total);
-    return total;
+    m_total = openConsumptionTotal(m_ctx.dm.ADOQueryTemp, m_room);
+    emit totalChanged(m_total);
 }
 
-void CostTab::NewRecord()
+void CostTab::setCostForm(TFormCost* form)
 {
-    m_costForm->Mode = EditMode::New;
-    m_costForm->NewRoomName = m_room;
-    m_costForm->NewCostBill = 0;
-    if (m_costForm->exec() == QDialog::Accepted) {
-        emit entryAdded();
-        load(m_room);
-    }
+    m_costForm = form;
+    m_panel->setEditWindow(form, [this] {
+        m_costForm->NewRoomName = m_room;
+        m_costForm->NewCostBill = 0;
+    });
 }
 
-void CostTab::EditRecord()
-{
-    if (!m_grid->moveQueryToCurrent() || m_query.isNull(QStringLiteral("CostIndex"))) {
-        m_ctx.prompt().inform(words::selectToEdit());
-        return;
-    }
-    m_costForm->Mode = EditMode::Edit;
-    m_costForm->EditIndex = int(m_query.integer(QStringLiteral("CostIndex")));
-    if (m_costForm->exec() == QDialog::Accepted)
-        load(m_room);
-}
-
-void CostTab::DeleteRecord()
-{
-    if (!m_grid->moveQueryToCurrent() || m_query.isNull(QStringLiteral("CostIndex"))) {
-        m_ctx.prompt().inform(words::selectToDelete());
-        return;
-    }
-    if (!m_ctx.prompt().ask(QStringLiteral("您确定要删除该记录吗？"), QStringLiteral("删除确认")))
-        return;
-    try {
-        m_query.deleteRecord();
-    } catch (const Failure& e) {
-        m_ctx.prompt().inform(e.message());
-    }
-    load(m_room);
-}
+void CostTab::NewRecord() { m_panel->NewRecord(); }
+void CostTab::EditRecord() { m_panel->EditRecord(); }
+void CostTab::DeleteRecord() { m_panel->DeleteRecord(); }
 
 }  // namespace velbrisk

@@ -9,13 +9,14 @@ namespace velbrisk {
 
 struct AppContext;
 class DataGrid;
+class ListPanel;
 class TFormCost;
 
 class CostTab : public QWidget {
     Q_OBJECT
 public:
     explicit CostTab(AppContext& ctx, QWidget* parent = nullptr);
-    void setCostForm(TFormCost* form) { m_costForm = form; }
+    void setCostForm(TFormCost* form);
 
     // Lists the room's open entries; returns their total.
     double load(const QString& roomName);
@@ -23,7 +24,7 @@ public:
     void EditRecord();
     void DeleteRecord();
 
-    DataGrid* grid() const { return m_grid; }
+    DataGrid* grid() const;
     Query& query() { return m_query; }
 
 signals:
@@ -31,11 +32,13 @@ signals:
     void entryAdded();
 
 private:
+    void showTotals();
     AppContext& m_ctx;
     TFormCost* m_costForm = nullptr;
     Query m_query;
-    DataGrid* m_grid;
+    ListPanel* m_panel;
     QString m_room;
+    double m_total = 0;
 };
 
 }  // namespace velbrisk

@@ -8,6 +8,7 @@ namespace velbrisk {
 
 struct AppContext;
 class DataGrid;
+class ListPanel;
 class TFormCostReason;
 
 class ItemList : public QGroupBox {
@@ -19,14 +20,14 @@ public:
     void NewItem();
     void EditItem();
     void DeleteItem();
-    DataGrid* grid() const { return m_grid; }
+    DataGrid* grid() const;
     Query& query() { return m_query; }
 
 private:
     AppContext& m_ctx;
     TFormCostReason* m_itemForm;
     Query m_query;
-    DataGrid* m_grid;
+    ListPanel* m_panel;
 };
 
 }  // namespace velbrisk

@@ -90,9 +90,14 @@ int DataGrid::currentRow() const
 
 void DataGrid::setCurrentRow(int row)
 {
+    if (row < 0) {  // no current row
+        m_view->setCurrentIndex(QModelIndex());
+        m_view->clearSelection();
+        return;
+    }
     while (row >= m_model->rowCount() && m_model->canFetchMore(QModelIndex()))
         m_model->fetchMore(QModelIndex());
-    if (row < 0 || row >= m_model->rowCount())
+    if (row >= m_model->rowCount())
         return;
     int col = 0;
     while (col < m_model->columnCount() && m_view->isColumnHidden(col))
