@@ -298,6 +298,24 @@ int Query::recordCount()
     return *m_count + int(m_appended.size());
 }
 
+double Query::sum(const QString& field)
+{
+    requireBrowse("合计");
+    const int f = checkedField(field);
+    double total = 0;
+    if (!more()) {
+        for (const auto& row : m_rows)
+            total += row[f].toDouble();
+        return total;
+    }
+    Statement st = m_c.prepareEngine(QStringLiteral("SELECT TOTAL(\"%1\") FROM (%2)").arg(m_names[f], m_engineSql));
+    st.step();
+    total = st.column(0).toDouble();
+    for (const auto& row : m_appended)
+        total += row[f].toDouble();
+    return total;
+}
+
 int Query::fieldIndex(const QString& name) const
 {
     return m_index.value(name.toLower(), -1);

@@ -50,6 +50,10 @@ public:
     void moveTo(int row);  // 0-based
     int recNo() const { return m_cur; }
     int recordCount();
+    // The sum of a numeric field over every row of the query: the rows in
+    // hand when all are read, else one aggregate statement over the query
+    // (a footer over a million records reads none of them).
+    double sum(const QString& field);
 
     // ---- fields of the current row
     int fieldCount() const { return int(m_names.size()); }

@@ -1,5 +1,7 @@
 #include "widgets/DataGrid.h"
 
+#include "data/Database.h"
+
 #include "data/Query.h"
 
 #include <QHeaderView>
@@ -145,12 +147,13 @@ void DataGrid::setFooterSum(const QString& field, int decimals, const QString& p
 {
     Query* q = query();
     double sum = 0;
-    if (q && q->isOpen()) {
-        const int f = q->fieldIndex(field);
-        if (f >= 0) {
-            q->fetchAll();
-            for (int r = 0; r < q->fetchedCount(); ++r)
-                sum += q->numberAt(r, f);
+    if (q && q->isOpen() && q->hasField(field)) {
+        try {
+            sum = q->sum(field);
+        } catch (const Failure&) {
+            // The list shows no total rather than a wrong one.
+            setFooterText(field, QString(), color);
+            return;
         }
     }
     setFooterText(field, prefix + QString::number(sum, 'f', decimals), color);

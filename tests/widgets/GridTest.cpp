@@ -75,6 +75,29 @@ TEST(QueryModel, PassesTheModelTesterWhileFetchingLazily)
     EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("房间名称"));
 }
 
+TEST(DataGrid, FooterTotalsOfALongListReadNoRows)
+{
+    TestVenue v;
+    addBills(v, 3000);
+    Query q(v.db());
+    DataGrid grid;
+    grid.setColumns(kBillColumns);
+    q.setSql(QStringLiteral("Select * From Bill Where BillIndex > 1 Order By BillIndex"));
+    q.open();
+    grid.setQuery(&q);
+    const int read = q.fetchedCount();
+    grid.setFooterCount(QStringLiteral("BillSerial"));
+    grid.setFooterSum(QStringLiteral("BillTotalCost"));
+    EXPECT_EQ(q.fetchedCount(), read) << "the footer is one aggregate statement";
+    EXPECT_EQ(grid.footerText(QStringLiteral("BillSerial")), QStringLiteral("3000"));
+    const QString total = v.scalar(QStringLiteral("Select Sum(BillTotalCost) From Bill Where BillIndex > 1"));
+    EXPECT_EQ(grid.footerText(QStringLiteral("BillTotalCost")), QString::number(total.toDouble(), 'f', 2));
+    // Once every row is read the rows in hand give the same total.
+    q.fetchAll();
+    grid.setFooterSum(QStringLiteral("BillTotalCost"));
+    EXPECT_EQ(grid.footerText(QStringLiteral("BillTotalCost")), QString::number(total.toDouble(), 'f', 2));
+}
+
 TEST(DataGrid, FootersTitlesAndCurrentRow)
 {
     TestVenue v;
