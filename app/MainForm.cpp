@@ -31,6 +31,8 @@ TFormMain::TFormMain(AppContext& ctx, const QString& appDir, const QString& prog
     ctx.g.NetworkMode = network;
     setWindowTitle(QStringLiteral("澄岳体育场馆管理软件 2.0"));
     buildLayout();
+    // The board shows the rooms as the rules leave them.
+    connect(&ctx.dm.changes, &ChangeNotifier::roomsChanged, this, &TFormMain::RefreshBoard);
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, [this] { Tick(QDateTime::currentDateTime()); });
     m_timer.start();

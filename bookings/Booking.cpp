@@ -58,6 +58,7 @@ QString saveBooking(TShareDataModule& dm, const BookingInput& in)
             moveRoomState(q, in.roomIndex, words::roomFree(), words::roomBooked());
         q.close();
         tx.commit();
+        emit dm.changes.roomsChanged();
     } catch (const Failure& e) {
         q.close();
         return QStringLiteral("数据库打开失败：") + e.message();
@@ -78,6 +79,7 @@ QString deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, const 
             moveRoomState(q, roomIndex, words::roomBooked(), words::roomFree());
         q.close();
         tx.commit();
+        emit dm.changes.roomsChanged();
     } catch (const Failure& e) {
         q.close();
         return QStringLiteral("数据库打开失败：") + e.message();

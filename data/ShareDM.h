@@ -4,9 +4,21 @@
 #include "data/Database.h"
 #include "data/Query.h"
 
+#include <QObject>
+
 namespace velbrisk {
 
 class Reporter;
+
+// Tells the lists that show what a rule has just changed, so that each list
+// refreshes itself instead of windows wiring each other together.
+class ChangeNotifier : public QObject {
+    Q_OBJECT
+signals:
+    void roomsChanged();  // rooms, their states, bookings
+    void billsChanged();  // bills and their consumption
+    void moneyChanged();  // money records, accounts, receivables and payables
+};
 
 class TShareDataModule {
 public:
@@ -28,6 +40,7 @@ public:
 
     void setReporter(Reporter* reporter) { ADOConnection1.setReporter(reporter); }
 
+    ChangeNotifier changes;
     Connection ADOConnection1;
     Query ADOQueryTemp;
     Query ADOQueryTemp2;

@@ -71,6 +71,9 @@ SaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d)
         q.close();
         tx.commit();
         r.saved = true;
+        emit dm.changes.roomsChanged();
+        if (editIndex != 0)
+            emit dm.changes.billsChanged();  // bills carry the room's name
     } catch (const Failure& e) {
         q.close();
         q2.close();
@@ -90,6 +93,7 @@ bool deleteRoom(TShareDataModule& dm, int roomIndex)
             return false;
         q.deleteRecord();
         q.close();
+        emit dm.changes.roomsChanged();
         return true;
     } catch (const Failure& e) {
         q.close();

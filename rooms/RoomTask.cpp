@@ -66,6 +66,7 @@ bool RoomTasks::startOrAdjust(int roomIndex, const TaskTimes& task)
         q.setValue(QStringLiteral("RoomNote"), task.note == kNotePlaceholder ? QString() : task.note);
         q.post();
         q.close();
+        emit m_dm.changes.roomsChanged();
         return true;
     } catch (const Failure& e) {
         q.close();
@@ -87,6 +88,7 @@ bool RoomTasks::cancel(int roomIndex)
         q.setValue(QStringLiteral("RoomState"), booked ? words::roomBooked() : words::roomFree());
         q.post();
         q.close();
+        emit m_dm.changes.roomsChanged();
         return true;
     } catch (const Failure& e) {
         q.close();
@@ -191,6 +193,9 @@ CheckoutResult RoomTasks::checkout(const CheckoutInput& in)
         room.post();
         room.close();
         tx.commit();
+        emit m_dm.changes.roomsChanged();
+        emit m_dm.changes.billsChanged();
+        emit m_dm.changes.moneyChanged();
         result.done = true;
         result.billIndex = billIndex;
         result.billSerial = serial;

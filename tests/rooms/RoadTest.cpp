@@ -9,6 +9,7 @@
 #include "report/Report.h"
 #include "rooms/RoomForm.h"
 #include "rooms/RoomForm2.h"
+#include "rooms/RoomTask.h"
 #include "rooms/RoomTile.h"
 #include "bookings/BookForm.h"
 #include "bookings/BookTab.h"
@@ -207,6 +208,17 @@ TEST_F(Road, ARenameFromTheRoomWindowCarriesIntoItsTabsAndCheckout)
               QStringLiteral("网球中心场/12/42"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost Where CostBill = 2")), QStringLiteral("2"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost Where CostBill = 0")), QStringLiteral("0"));
+}
+
+TEST_F(Road, TheBoardFollowsARuleWithoutBeingAsked)
+{
+    addRoom(QStringLiteral("壁球馆"), QStringLiteral("计次收费"), QStringLiteral("30"));
+    TFormMain& board = app->formMain();
+    EXPECT_EQ(board.countLabel(2)->text(), QStringLiteral("占用：0"));
+    RoomTasks tasks(app->dataModule(), app->context().options(), &prompt);
+    const QDateTime now = QDateTime::currentDateTime();
+    ASSERT_TRUE(tasks.startOrAdjust(2, {QStringLiteral("顾客"), now, now.addSecs(3600)}));
+    EXPECT_EQ(board.countLabel(2)->text(), QStringLiteral("占用：1")) << "no RefreshBoard called";
 }
 
 TEST_F(Road, NoTicketWhenTheSettingSaysSo)

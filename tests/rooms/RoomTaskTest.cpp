@@ -57,6 +57,26 @@ protected:
     }
 };
 
+TEST_F(Tasks, TheListsHearWhatARuleChanged)
+{
+    int rooms = 0, bills = 0, money = 0;
+    QObject::connect(&dm.changes, &ChangeNotifier::roomsChanged, [&] { ++rooms; });
+    QObject::connect(&dm.changes, &ChangeNotifier::billsChanged, [&] { ++bills; });
+    QObject::connect(&dm.changes, &ChangeNotifier::moneyChanged, [&] { ++money; });
+    RoomTasks tasks(dm, options, &v.prompt);
+    TaskTimes t{QStringLiteral("张三"), kNow, kNow.addSecs(3600)};
+    ASSERT_TRUE(tasks.startOrAdjust(2, t));
+    EXPECT_EQ(rooms, 1);
+    EXPECT_EQ(bills + money, 0);
+    ASSERT_TRUE(tasks.checkout(settle()).done);
+    EXPECT_EQ(rooms, 2);
+    EXPECT_EQ(bills, 1);
+    EXPECT_EQ(money, 1);
+    // A checkout that writes nothing tells nobody.
+    EXPECT_FALSE(tasks.checkout(settle()).done);
+    EXPECT_EQ(rooms + bills + money, 4);
+}
+
 TEST_F(Tasks, CheckoutWritesTheBillTheIncomeTheLinksAndFreesTheRoom)
 {
     RoomTasks tasks(dm, options, &v.prompt);
