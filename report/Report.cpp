@@ -1,5 +1,6 @@
 #include "report/Report.h"
 
+#include "data/PublicFunction.h"
 #include "data/Query.h"
 
 #include <algorithm>
@@ -34,22 +35,45 @@ Qt::Alignment alignOf(const QString& a)
 
 ReportBand::Kind kindOf(const QString& k, bool* ok)
 {
-    *ok = true;
-    if (k == QLatin1String("title"))
-        return ReportBand::Title;
-    if (k == QLatin1String("header"))
-        return ReportBand::Header;
-    if (k == QLatin1String("data"))
-        return ReportBand::Data;
-    if (k == QLatin1String("summary"))
-        return ReportBand::Summary;
-    *ok = false;
-    return ReportBand::Data;
+    static const QHash<QString, ReportBand::Kind> kinds = {
+        {QStringLiteral("title"), ReportBand::Title},          {QStringLiteral("header"), ReportBand::Header},
+        {QStringLiteral("groupHeader"), ReportBand::GroupHeader}, {QStringLiteral("data"), ReportBand::Data},
+        {QStringLiteral("groupFooter"), ReportBand::GroupFooter}, {QStringLiteral("summary"), ReportBand::Summary},
+        {QStringLiteral("pageFooter"), ReportBand::PageFooter},
+    };
+    *ok = kinds.contains(k);
+    return kinds.value(k, ReportBand::Data);
 }
 
-QString expand(const QString& text, Query* row, const VariableProvider& vars, int page)
+// Counts and sums of the rows placed so far (of a group, or of the report).
+struct Totals {
+    int count = 0;
+    QHash<QString, double> sums;  // lower-case field -> sum
+    void add(Query& row, const QStringList& fields)
+    {
+        ++count;
+        for (const QString& f : fields)
+            sums[f.toLower()] += row.num(f);
+    }
+};
+
+// Stands for the number of pages until every page is laid out.
+const QString kPagesMark = QStringLiteral("\u0001PAGES\u0001");
+
+QString formatted(double number, const QString& format)
 {
-    static const QRegularExpression ref(QStringLiteral(R"(\[([#A-Za-z_][\w]*)(?::([0#.,]+))?\])"));
+    const qsizetype dot = format.indexOf(QLatin1Char('.'));
+    return QString::number(number, 'f', dot < 0 ? 0 : int(format.size() - dot - 1));
+}
+
+// Expands the [..] references of a text. `row` is the master's current row
+// (null outside the data rows), `snapshot` the last row's fields for a group
+// footer, `totals` what aggregates run over.
+QString expand(const QString& text, Query* row, const QHash<QString, QString>* snapshot, const VariableProvider& vars,
+               int page, const Totals* totals)
+{
+    static const QRegularExpression ref(
+        QStringLiteral(R"(\[(?:(Sum|Count|Capitals)\((\w*)\)|([#A-Za-z_][\w]*))(?::([0#.,]+))?\])"));
     QString out;
     qsizetype last = 0;
     auto it = ref.globalMatch(text);
@@ -57,23 +81,44 @@ QString expand(const QString& text, Query* row, const VariableProvider& vars, in
         const auto m = it.next();
         out += text.mid(last, m.capturedStart() - last);
         last = m.capturedEnd();
-        const QString name = m.captured(1);
-        const QString format = m.captured(2);
+        const QString function = m.captured(1);
+        const QString argument = m.captured(2);
+        const QString name = m.captured(3);
+        const QString format = m.captured(4);
         std::optional<QString> value;
         double number = 0;
         bool numeric = false;
-        if (name == QLatin1String("#Page"))
-            value = QString::number(page + 1);
-        else if (name == QLatin1String("#Date"))
-            value = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
-        else if (name == QLatin1String("#Time"))
-            value = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        else if (row && row->isOpen() && row->hasField(name) && !row->eof()) {
-            value = row->str(name);
-            number = row->num(name);
+        auto lookUp = [&](const QString& n) -> std::optional<QString> {
+            if (row && row->isOpen() && row->hasField(n) && !row->eof())
+                return row->str(n);
+            if (snapshot && snapshot->contains(n.toLower()))
+                return snapshot->value(n.toLower());
+            return vars ? vars(n) : std::nullopt;
+        };
+        if (function == QLatin1String("Sum")) {
+            number = totals ? totals->sums.value(argument.toLower()) : 0;
+            value = QString::number(number, 'f', 2);
             numeric = true;
-        } else if (vars) {
-            value = vars(name);
+        } else if (function == QLatin1String("Count") || name == QLatin1String("Count")) {
+            number = totals ? totals->count : 0;
+            value = QString::number(int(number));
+            numeric = true;
+        } else if (function == QLatin1String("Capitals")) {
+            bool ok = false;
+            const std::optional<QString> amount = lookUp(argument);
+            const double a = amount ? amount->toDouble(&ok) : 0;
+            if (ok)
+                value = AmountInWords(a);
+        } else if (name == QLatin1String("#Page")) {
+            value = QString::number(page + 1);
+        } else if (name == QLatin1String("#Pages")) {
+            value = kPagesMark;
+        } else if (name == QLatin1String("#Date")) {
+            value = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+        } else if (name == QLatin1String("#Time")) {
+            value = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        } else {
+            value = lookUp(name);
             if (value) {
                 bool ok = false;
                 number = value->toDouble(&ok);
@@ -84,12 +129,7 @@ QString expand(const QString& text, Query* row, const VariableProvider& vars, in
             out += m.captured(0);
             continue;
         }
-        if (!format.isEmpty() && numeric) {
-            const qsizetype dot = format.indexOf(QLatin1Char('.'));
-            out += QString::number(number, 'f', dot < 0 ? 0 : int(format.size() - dot - 1));
-        } else {
-            out += *value;
-        }
+        out += !format.isEmpty() && numeric ? formatted(number, format) : *value;
     }
     out += text.mid(last);
     return out;
@@ -167,6 +207,7 @@ std::optional<ReportTemplate> ReportTemplate::parse(const QByteArray& json, QStr
             return std::nullopt;
         }
         band.height = b.value(QLatin1String("height")).toDouble(5);
+        band.groupField = b.value(QLatin1String("field")).toString();
         for (const QJsonValue iv : b.value(QLatin1String("items")).toArray()) {
             const QJsonObject i = iv.toObject();
             ReportItem item;
@@ -209,22 +250,32 @@ PreparedReport prepareReport(const ReportTemplate& t, Query* master, const Varia
     PreparedReport r;
     r.landscape = t.landscape;
     r.fontFamily = t.fontFamily;
-    const ReportBand* title = nullptr;
-    const ReportBand* header = nullptr;
-    const ReportBand* data = nullptr;
-    const ReportBand* summary = nullptr;
+    const ReportBand* bands[ReportBand::PageFooter + 1] = {};
+    QStringList summed;  // fields some [Sum(..)] asks for
+    static const QRegularExpression sumRef(QStringLiteral(R"(\[Sum\((\w+)\))"));
     for (const ReportBand& b : t.bands) {
-        const ReportBand** slot = b.kind == ReportBand::Title    ? &title
-                                  : b.kind == ReportBand::Header ? &header
-                                  : b.kind == ReportBand::Data   ? &data
-                                                                 : &summary;
-        if (!*slot)
-            *slot = &b;
+        if (!bands[b.kind])
+            bands[b.kind] = &b;
+        for (const ReportItem& item : b.items)
+            for (auto it = sumRef.globalMatch(item.text); it.hasNext();)
+                summed << it.next().captured(1);
     }
+    summed.removeDuplicates();
+    const ReportBand* header = bands[ReportBand::Header];
+    const ReportBand* footer = bands[ReportBand::PageFooter];
+    const ReportBand* groupHeader = bands[ReportBand::GroupHeader];
+    const ReportBand* groupFooter = bands[ReportBand::GroupFooter];
+    const QString groupField = groupHeader ? groupHeader->groupField : groupFooter ? groupFooter->groupField : QString();
+
     const bool endless = t.pageSize.height() <= 0;  // a receipt: one page as long as needed
-    const double usable = endless ? 1e9 : t.pageSize.height() - 2 * t.margin;
+    const QSizeF page = t.landscape && !endless ? t.pageSize.transposed() : t.pageSize;
+    const double footerHeight = footer ? footer->height : 0;
+    const double usable = endless ? 1e9 : page.height() - 2 * t.margin - footerHeight;
     double y = 0;
-    QList<PlacedText> page;
+    QList<PlacedText> items;
+    Totals all, group;
+    QHash<QString, QString> lastRow;  // the group's last row, for its footer
+
     // One band laid out for a row: a text longer than its item grows the item
     // downwards, and what stands below it in the band moves down with it, so
     // texts never overlap.
@@ -232,14 +283,15 @@ PreparedReport prepareReport(const ReportTemplate& t, Query* master, const Varia
         QList<PlacedText> items;
         double height = 0;
     };
-    auto layoutBand = [&](const ReportBand& band, Query* row) {
+    auto layoutBand = [&](const ReportBand& band, Query* row, const QHash<QString, QString>* snapshot,
+                          const Totals* totals) {
         LaidBand out;
         const int n = int(band.items.size());
         std::vector<double> grow(n, 0), shift(n, 0);
         for (int i = 0; i < n; ++i) {
             const ReportItem& item = band.items[i];
-            PlacedText p{item.rect, expand(item.text, row, variables, int(r.pages.size())), item.align, item.fontSize,
-                         item.bold, item.frame, item.line};
+            PlacedText p{item.rect, expand(item.text, row, snapshot, variables, int(r.pages.size()), totals), item.align,
+                         item.fontSize, item.bold, item.frame, item.line};
             if (!p.text.isEmpty() && !item.line) {
                 const double need = wrappedHeight(p.text, t.fontFamily, item.fontSize, item.bold, item.rect.width());
                 grow[i] = std::max(0.0, need - item.rect.height());
@@ -268,44 +320,82 @@ PreparedReport prepareReport(const ReportTemplate& t, Query* master, const Varia
         out.height = band.height + extra;
         return out;
     };
-    auto put = [&](const LaidBand& band) {
+    auto putAt = [&](const LaidBand& band, double top) {
         for (PlacedText p : band.items) {
-            p.rect.translate(t.margin, t.margin + y);
-            page << p;
+            p.rect.translate(t.margin, t.margin + top);
+            items << p;
         }
+    };
+    auto put = [&](const LaidBand& band) {
+        putAt(band, y);
         y += band.height;
     };
-    auto place = [&](const ReportBand& band, Query* row) { put(layoutBand(band, row)); };
-    auto newPage = [&] {
-        r.pages << page;
-        page.clear();
+    auto place = [&](const ReportBand& band, Query* row) { put(layoutBand(band, row, nullptr, &all)); };
+    auto closePage = [&] {
+        if (footer)
+            putAt(layoutBand(*footer, nullptr, nullptr, &all), endless ? y : page.height() - 2 * t.margin - footerHeight);
+        if (endless && footer)
+            y += footerHeight;
+        r.pages << items;
+        items.clear();
         y = 0;
+    };
+    auto newPage = [&] {
+        closePage();
         if (header)
             place(*header, nullptr);
     };
     // Places a band, on a new page when it does not fit on this one.
-    auto placeFitting = [&](const ReportBand& band, Query* row) {
-        LaidBand laid = layoutBand(band, row);
-        if (y + laid.height > usable && !page.isEmpty()) {
+    auto placeFitting = [&](const ReportBand& band, Query* row, const QHash<QString, QString>* snapshot,
+                            const Totals* totals) {
+        LaidBand laid = layoutBand(band, row, snapshot, totals);
+        if (y + laid.height > usable && !items.isEmpty()) {
             newPage();
-            laid = layoutBand(band, row);
+            laid = layoutBand(band, row, snapshot, totals);
         }
         put(laid);
     };
-    if (title)
-        place(*title, nullptr);
+    if (bands[ReportBand::Title])
+        place(*bands[ReportBand::Title], nullptr);
     if (header)
         place(*header, nullptr);
-    if (data && master && master->isOpen()) {
-        for (master->first(); !master->eof(); master->next())
-            placeFitting(*data, master);
+    const ReportBand* data = bands[ReportBand::Data];
+    if (master && master->isOpen()) {
+        QString current;
+        bool first = true;
+        for (master->first(); !master->eof(); master->next()) {
+            const QString key = groupField.isEmpty() ? QString() : master->str(groupField);
+            if (!groupField.isEmpty() && (first || key != current)) {
+                if (!first && groupFooter)
+                    placeFitting(*groupFooter, nullptr, &lastRow, &group);
+                group = Totals();
+                if (groupHeader)
+                    placeFitting(*groupHeader, master, nullptr, &group);
+            }
+            if (data)
+                placeFitting(*data, master, nullptr, &all);
+            group.add(*master, summed);
+            all.add(*master, summed);
+            if (groupFooter) {
+                lastRow.clear();
+                for (int i = 0; i < master->fieldCount(); ++i)
+                    lastRow.insert(master->fieldName(i).toLower(), master->str(master->fieldName(i)));
+            }
+            current = key;
+            first = false;
+        }
+        if (!first && groupFooter)
+            placeFitting(*groupFooter, nullptr, &lastRow, &group);
     }
-    if (summary)
-        placeFitting(*summary, master && master->isOpen() && !master->eof() ? master : nullptr);
-    r.pages << page;
-    r.pageSize = endless ? QSizeF(t.pageSize.width(), y + 2 * t.margin) : t.pageSize;
-    if (r.landscape && !endless)
-        r.pageSize.transpose();
+    if (const ReportBand* summary = bands[ReportBand::Summary])
+        placeFitting(*summary, master && master->isOpen() && !master->eof() ? master : nullptr, nullptr, &all);
+    const double used = y;
+    closePage();
+    const QString pages = QString::number(r.pages.size());
+    for (auto& pg : r.pages)
+        for (PlacedText& p : pg)
+            p.text.replace(kPagesMark, pages);
+    r.pageSize = endless ? QSizeF(t.pageSize.width(), used + footerHeight + 2 * t.margin) : page;
     return r;
 }
 

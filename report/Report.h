@@ -1,10 +1,15 @@
 #pragma once
 // Our small banded report engine. A template (a JSON file in Frf/) describes
-// the page and its bands: a title on the first page, a header on every page,
-// a data band printed once per row of the master query, and a summary at the
-// end. Texts hold [Name] references: a field of the master query's current
-// row, else a variable the calling window supplies, else a built-in
-// ([#Page], [#Date], [#Time]). "[Name:0.00]" formats a number.
+// the page and its bands: a title on the first page, a header on every page
+// (column titles repeat on each page), a group header and footer around the
+// rows that share a field's value, a data band printed once per row of the
+// master query, a summary at the end and a page footer at the foot of every
+// page. Pages may be landscape. Texts hold [Name] references: a field of the
+// master query's current row, else a variable the calling window supplies,
+// else a built-in ([#Page], [#Pages], [#Date], [#Time]). Aggregates run over
+// the group in a group footer and over every row elsewhere: [Sum(Field)],
+// [Count]. [Capitals(Name)] writes an amount in Chinese capitals.
+// "[Name:0.00]" formats a number.
 #include <QFont>
 #include <QList>
 #include <QRectF>
@@ -31,8 +36,9 @@ struct ReportItem {
 };
 
 struct ReportBand {
-    enum Kind { Title, Header, Data, Summary } kind = Data;
+    enum Kind { Title, Header, GroupHeader, Data, GroupFooter, Summary, PageFooter } kind = Data;
     double height = 5;  // millimetres
+    QString groupField;  // group bands: the field whose value makes a group
     QList<ReportItem> items;
 };
 

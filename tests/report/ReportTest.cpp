@@ -1,6 +1,9 @@
-// The report engine: long texts grow their band instead of overlapping, and
-// the preview opens with the whole page in view.
+// The report engine: each folder of cases/ is one report (its template, its
+// rows and variables in, the lines expected in the printed PDF); long texts
+// grow their band instead of overlapping; the preview opens with the whole
+// page in view.
 #include "data/JetSql.h"
+#include "data/Database.h"
 #include "data/Query.h"
 #include "report/PreviewForm.h"
 #include "report/Report.h"
@@ -8,6 +11,9 @@
 #include "tests/support/TestData.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -23,6 +29,92 @@ QString pdfText(const QString& path)
     p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput()).remove(QLatin1Char('\n'));
+}
+
+QStringList readLines(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// Printed text without its blanks (the PDF's columns and the ideographic
+// spaces of amounts in capitals come back as any number of them, or none).
+QString normalised(QString line)
+{
+    static const QRegularExpression blanks(QStringLiteral("[\\s\\x{3000}]+"));
+    return line.remove(blanks);
+}
+
+// rows.tsv: a first line of "Name:text|number" columns, then one row a line.
+void loadRows(test::TestVenue& v, const QString& file)
+{
+    const QStringList lines = readLines(file);
+    QStringList cols, marks;
+    for (const QString& c : lines.value(0).split(QLatin1Char('\t'))) {
+        const QStringList nt = c.split(QLatin1Char(':'));
+        cols << nt[0] + (nt.value(1) == QLatin1String("number") ? QStringLiteral(" DOUBLE") : QStringLiteral(" TEXT"));
+        marks << QStringLiteral("?");
+    }
+    v.db().execEngine(QStringLiteral("CREATE TEMP TABLE ReportRows (%1)").arg(cols.join(QStringLiteral(", "))));
+    for (int i = 1; i < lines.size(); ++i) {
+        Statement st = v.db().prepareEngine(QStringLiteral("INSERT INTO ReportRows VALUES (%1)").arg(marks.join(QLatin1Char(','))));
+        const QStringList values = lines[i].split(QLatin1Char('\t'));
+        for (int c = 0; c < values.size(); ++c)
+            st.bind(c + 1, cols[c].endsWith(QLatin1String("DOUBLE")) ? QVariant(values[c].toDouble()) : QVariant(values[c]));
+        st.step();
+    }
+}
+
+TEST(Reports, EachFolderPrintsItsExpectedLines)
+{
+    const QDir cases(QStringLiteral(VELBRISK_SOURCE_DIR "/tests/report/cases"));
+    const QStringList names = cases.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const QString dir = cases.filePath(name) + QLatin1Char('/');
+        test::TestVenue v;
+        QString error;
+        const auto tmpl = ReportTemplate::load(dir + QStringLiteral("template.frf"), &error);
+        ASSERT_TRUE(tmpl) << error.toStdString();
+        QHash<QString, QString> vars;
+        for (const QString& line : readLines(dir + QStringLiteral("vars.tsv")))
+            vars.insert(line.section(QLatin1Char('\t'), 0, 0), line.section(QLatin1Char('\t'), 1));
+        Query rows(v.db());
+        if (QFile::exists(dir + QStringLiteral("rows.tsv"))) {
+            loadRows(v, dir + QStringLiteral("rows.tsv"));
+            rows.setSql(QStringLiteral("Select * From ReportRows"));
+            rows.open();
+        }
+        const PreparedReport r = prepareReport(*tmpl, rows.isOpen() ? &rows : nullptr, [&](const QString& n) -> std::optional<QString> {
+            if (vars.contains(n))
+                return vars.value(n);
+            return std::nullopt;
+        });
+        const QString pdf = v.dir() + QStringLiteral("report.pdf");
+        ASSERT_TRUE(writePdf(r, pdf));
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        p.waitForFinished(30000);
+        QStringList printed;
+        for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')))
+            if (!normalised(line).isEmpty())
+                printed << normalised(line);
+        // Every expected line, in order, each on a printed line of its own.
+        qsizetype at = 0;
+        for (const QString& want : readLines(dir + QStringLiteral("expected.txt"))) {
+            const qsizetype found = printed.indexOf(normalised(want), at);
+            EXPECT_GE(found, 0) << "missing after line " << at << ": " << want.toStdString() << "\n"
+                                << printed.join(QLatin1Char('\n')).toStdString();
+            if (found >= 0)
+                at = found + 1;
+        }
+    }
 }
 
 class Tickets : public ::testing::Test {
