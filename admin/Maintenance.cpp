@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <filesystem>
-#include <sqlite3.h>
 
 namespace velbrisk {
 
@@ -96,30 +95,12 @@ QString backupDataFile(Connection& live, const QString& target)
         return QStringLiteral("不能备份到正在使用的数据库文件上，请另选一个文件名");
     const QString temp = sibling(target, QStringLiteral("part"));
     QString error;
-    {
+    try {
         Connection copy;
-        try {
-            copy.create(temp);
-        } catch (const DbError& e) {
-            return e.message();
-        }
-        sqlite3_backup* b = sqlite3_backup_init(copy.handle(), "main", live.handle(), "main");
-        if (!b) {
-            error = engineErrorText(copy.handle(), sqlite3_errcode(copy.handle()));
-        } else {
-            int rc;
-            do {
-                rc = sqlite3_backup_step(b, 256);
-                if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-                    sqlite3_sleep(20);
-            } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
-            sqlite3_backup_finish(b);
-            if (rc != SQLITE_DONE)
-                error = engineErrorText(copy.handle(), rc);
-        }
-        // The copy is one self-contained file: no log beside it.
-        if (error.isEmpty())
-            sqlite3_exec(copy.handle(), "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+        copy.create(temp);
+        live.copyInto(copy);
+    } catch (const DbError& e) {
+        error = e.message();
     }
     if (error.isEmpty())
         error = checkDataFile(temp);

@@ -10,7 +10,7 @@
 #include "bookings/CostReasonForm.h"
 #include "rooms/RoomSearchForm.h"
 #include "bookings/CostForm.h"
-#include "data/ProgressForm.h"
+#include "widgets/ProgressForm.h"
 #include "report/PreviewForm.h"
 #include "rooms/RoomForm.h"
 #include "rooms/RoomForm2.h"

@@ -6,6 +6,7 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "widgets/Buttons.h"
+#include "widgets/MomentPicker.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -19,22 +20,9 @@
 
 namespace velbrisk {
 
-QMenu* makeLengthMenu(QWidget* parent, const std::function<void(int seconds)>& apply)
-{
-    auto* menu = new QMenu(parent);
-    const std::pair<const char*, int> items[] = {{"+ 15:00", 15 * 60}, {"+ 20:00", 20 * 60}, {"+ 30:00", 30 * 60},
-                                                 {"+ 1:00:00", 3600},  {"+ 2:00:00", 7200},  {"+ 3:00:00", 10800},
-                                                 {"+ 4:00:00", 14400}, {"+ 5:00:00", 18000}};
-    for (const auto& [text, seconds] : items) {
-        const int s = seconds;
-        menu->addAction(QString::fromUtf8(text), parent, [apply, s] { apply(s); });
-    }
-    return menu;
-}
-
 TFormBook::TFormBook(AppContext& ctx, QWidget* parent)
-    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_room(new QLineEdit(this)), m_beginDate(new QDateEdit(this)),
-      m_beginTime(new QTimeEdit(this)), m_endDate(new QDateEdit(this)), m_endTime(new QTimeEdit(this)),
+    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_room(new QLineEdit(this)), m_begin(new MomentPicker(this)),
+      m_end(new MomentPicker(this)),
       m_length(new QLineEdit(QStringLiteral("1:00:00"), this)), m_remark(new QPlainTextEdit(this))
 {
     setWindowTitle(QStringLiteral("房间预订"));
@@ -44,47 +32,36 @@ TFormBook::TFormBook(AppContext& ctx, QWidget* parent)
     g->addWidget(new QLabel(QStringLiteral("房间名称："), this), 0, 0);
     g->addWidget(m_room, 0, 1, 1, 3);
     g->addWidget(new QLabel(QStringLiteral("开始时间："), this), 1, 0);
-    g->addWidget(m_beginDate, 1, 1);
-    g->addWidget(m_beginTime, 1, 2);
+    g->addWidget(m_begin, 1, 1, 1, 2);
     auto* plus = makeButton(this, QStringLiteral("+"));
     plus->setFixedWidth(28);
     g->addWidget(plus, 1, 3);
     g->addWidget(new QLabel(QStringLiteral("结束时间："), this), 2, 0);
-    g->addWidget(m_endDate, 2, 1);
-    g->addWidget(m_endTime, 2, 2);
+    g->addWidget(m_end, 2, 1, 1, 2);
     g->addWidget(new QLabel(QStringLiteral("时间长度："), this), 3, 0);
     g->addWidget(m_length, 3, 1, 1, 2);
     g->addWidget(new QLabel(QStringLiteral("备注信息："), this), 4, 0, Qt::AlignTop);
     m_remark->setFixedHeight(60);
     g->addWidget(m_remark, 4, 1, 1, 3);
     g->addLayout(buttonRow([this] { ActionYesExecute(); }), 5, 0, 1, 4);
-    for (QDateEdit* d : {m_beginDate, m_endDate}) {
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        d->setCalendarPopup(true);
-        connect(d, &QDateEdit::dateChanged, this, &TFormBook::UpdateLength);
-    }
-    for (QTimeEdit* t : {m_beginTime, m_endTime}) {
-        t->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-        connect(t, &QTimeEdit::timeChanged, this, &TFormBook::UpdateLength);
-    }
+    for (MomentPicker* m : {m_begin, m_end})
+        connect(m, &MomentPicker::changed, this, &TFormBook::UpdateLength);
     m_menu = makeLengthMenu(this, [this](int s) { AdjustLength(s); });
     connect(plus, &QPushButton::clicked, this, [this, plus] { m_menu->popup(plus->mapToGlobal(QPoint(35, 0))); });
     setFixedSize(sizeHint().expandedTo(QSize(380, 240)));
 }
 
-QDateTime TFormBook::begin() const { return QDateTime(m_beginDate->date(), m_beginTime->time()); }
-QDateTime TFormBook::end() const { return QDateTime(m_endDate->date(), m_endTime->time()); }
+QDateTime TFormBook::begin() const { return m_begin->value(); }
+QDateTime TFormBook::end() const { return m_end->value(); }
 
 void TFormBook::setBegin(const QDateTime& dt)
 {
-    m_beginDate->setDate(dt.date());
-    m_beginTime->setTime(dt.time());
+    m_begin->setValue(dt);
 }
 
 void TFormBook::setEnd(const QDateTime& dt)
 {
-    m_endDate->setDate(dt.date());
-    m_endTime->setTime(dt.time());
+    m_end->setValue(dt);
 }
 
 void TFormBook::prepare(const QDateTime& now)
@@ -108,7 +85,7 @@ void TFormBook::prepare(const QDateTime& now)
         }
         q.close();
     }
-    m_endTime->setFocus();
+    m_end->timeEdit()->setFocus();
     UpdateLength();
 }
 
@@ -116,7 +93,7 @@ void TFormBook::UpdateLength() { m_length->setText(bookingLength(begin(), end())
 
 void TFormBook::AdjustLength(int seconds)
 {
-    m_endTime->setTime(m_beginTime->time().addSecs(seconds));
+    m_end->setTime(m_begin->time().addSecs(seconds));
     UpdateLength();
 }
 

@@ -3,15 +3,14 @@
 #include <QDateTime>
 #include "widgets/EditDialog.h"
 
-class QDateEdit;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
-class QTimeEdit;
 
 namespace velbrisk {
 
 struct AppContext;
+class MomentPicker;
 
 class TFormBook : public EditDialog {
     Q_OBJECT
@@ -40,16 +39,12 @@ public:
 private:
     AppContext& m_ctx;
     QLineEdit* m_room;
-    QDateEdit* m_beginDate;
-    QTimeEdit* m_beginTime;
-    QDateEdit* m_endDate;
-    QTimeEdit* m_endTime;
+    MomentPicker* m_begin;
+    MomentPicker* m_end;
     QLineEdit* m_length;
     QPlainTextEdit* m_remark;
     QMenu* m_menu;
 };
 
-// The eight lengths of the "+" menus: "+ 15:00" ... "+ 5:00:00".
-QMenu* makeLengthMenu(QWidget* parent, const std::function<void(int seconds)>& apply);
 
 }  // namespace velbrisk

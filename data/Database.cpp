@@ -547,6 +547,26 @@ void Connection::close()
     m_path.clear();
 }
 
+void Connection::copyInto(Connection& target)
+{
+    if (!m_db || !target.m_db)
+        throw DbError(QStringLiteral("数据库尚未打开"));
+    sqlite3_backup* b = sqlite3_backup_init(target.m_db, "main", m_db, "main");
+    if (!b)
+        throw DbError(engineErrorText(target.m_db, sqlite3_errcode(target.m_db)));
+    int rc;
+    do {
+        rc = sqlite3_backup_step(b, 256);
+        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+            sqlite3_sleep(20);
+    } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
+    sqlite3_backup_finish(b);
+    if (rc != SQLITE_DONE)
+        throw DbError(kindOf(rc), engineErrorText(target.m_db, rc));
+    // The copy is one self-contained file: no log beside it.
+    sqlite3_exec(target.m_db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+}
+
 void Connection::execEngine(const QString& engineSql)
 {
     if (!m_db)

@@ -140,6 +140,11 @@ public:
     // workstation wrote meanwhile.
     void parkReaders();
 
+    // Copies this open data file page by page into `target` (an empty file
+    // made with create()), while others may go on writing: the copy is never
+    // torn. Throws DbError.
+    void copyInto(Connection& target);
+
     // Runs engine SQL directly (schema work and benchmarks only).
     void execEngine(const QString& engineSql);
     // Runs Jet SQL without a result set; returns the rows affected.

@@ -3,6 +3,7 @@
 
 #include "app/AppContext.h"
 #include "bookings/BookForm.h"
+#include "widgets/MomentPicker.h"
 #include "bookings/BookTab.h"
 #include "bookings/CostTab.h"
 #include "data/PublicFunction.h"
@@ -121,36 +122,22 @@ QWidget* TFormRoom::buildOperationTab()
     g->addWidget(m_customer, row++, 1, 1, 3);
 
     m_beginCaption = caption("开始时间：");
-    m_beginDate = new QDateEdit(group);
-    m_beginTime = new QTimeEdit(group);
+    m_begin = new MomentPicker(group);
     m_plus = new QPushButton(QStringLiteral("+"), group);
     m_plus->setFixedWidth(28);
     m_plus->setAutoDefault(false);
-    g->addWidget(m_beginDate, row, 1);
-    g->addWidget(m_beginTime, row, 2);
+    g->addWidget(m_begin, row, 1, 1, 2);
     g->addWidget(m_plus, row++, 3);
     m_endCaption = caption("预算结束：");
-    m_endDate = new QDateEdit(group);
-    m_endTime = new QTimeEdit(group);
+    m_end = new MomentPicker(group);
     m_length = new QLabel(group);
-    g->addWidget(m_endDate, row, 1);
-    g->addWidget(m_endTime, row, 2);
+    g->addWidget(m_end, row, 1, 1, 2);
     g->addWidget(m_length, row++, 3);
-    for (QDateEdit* d : {m_beginDate, m_endDate}) {
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        d->setCalendarPopup(true);
-        connect(d, &QDateEdit::dateChanged, this, [this] {
+    for (MomentPicker* m : {m_begin, m_end})
+        connect(m, &MomentPicker::changed, this, [this] {
             if (!m_loading)
                 ComputeRoomFee();
         });
-    }
-    for (QTimeEdit* t : {m_beginTime, m_endTime}) {
-        t->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-        connect(t, &QTimeEdit::timeChanged, this, [this] {
-            if (!m_loading)
-                ComputeRoomFee();
-        });
-    }
 
     auto moneyRow = [&](const char* text, QLineEdit* edit) {
         caption(text);
@@ -212,19 +199,17 @@ int TFormRoom::exec()
     return QDialog::exec();
 }
 
-QDateTime TFormRoom::begin() const { return QDateTime(m_beginDate->date(), m_beginTime->time()); }
-QDateTime TFormRoom::end() const { return QDateTime(m_endDate->date(), m_endTime->time()); }
+QDateTime TFormRoom::begin() const { return m_begin->value(); }
+QDateTime TFormRoom::end() const { return m_end->value(); }
 
 void TFormRoom::setBegin(const QDateTime& dt)
 {
-    m_beginDate->setDate(dt.date());
-    m_beginTime->setTime(dt.time());
+    m_begin->setValue(dt);
 }
 
 void TFormRoom::setEnd(const QDateTime& dt)
 {
-    m_endDate->setDate(dt.date());
-    m_endTime->setTime(dt.time());
+    m_end->setValue(dt);
 }
 
 QString TFormRoom::stateCaption() const { return m_stateGroup->title(); }
@@ -279,8 +264,7 @@ void TFormRoom::prepare(const QDateTime& now)
 
 void TFormRoom::setTimeControlsVisible(bool visible)
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_beginCaption, m_endCaption, m_beginDate, m_beginTime, m_endDate,
-                                                      m_endTime, m_plus, m_length})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_beginCaption, m_endCaption, m_begin, m_end, m_plus, m_length})
         w->setVisible(visible);
 }
 
@@ -301,7 +285,7 @@ void TFormRoom::updateTotal()
 
 void TFormRoom::AdjustLength(int seconds)
 {
-    m_endTime->setTime(m_beginTime->time().addSecs(seconds));
+    m_end->setTime(m_begin->time().addSecs(seconds));
     ComputeRoomFee();
 }
 

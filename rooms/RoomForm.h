@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QDialog>
 
-class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -11,13 +10,13 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class QTimeEdit;
 
 namespace velbrisk {
 
 struct AppContext;
 class BookTab;
 class CostTab;
+class MomentPicker;
 class TFormBook;
 class TFormCost;
 class TFormRoom2;
@@ -87,10 +86,8 @@ private:
     QLineEdit* m_customer;
     QLabel* m_beginCaption;
     QLabel* m_endCaption;
-    QDateEdit* m_beginDate;
-    QTimeEdit* m_beginTime;
-    QDateEdit* m_endDate;
-    QTimeEdit* m_endTime;
+    MomentPicker* m_begin;
+    MomentPicker* m_end;
     QPushButton* m_plus;
     QLabel* m_length;
     QLineEdit* m_roomFee;

@@ -1,8 +1,8 @@
-#include "data/GridExport.h"
+#include "widgets/GridExport.h"
 
 #include "app/Globals.h"
 #include "data/Platform.h"
-#include "data/ProgressForm.h"
+#include "widgets/ProgressForm.h"
 #include "data/Query.h"
 #include "data/SheetExport.h"
 #include "widgets/DataGrid.h"

@@ -1,4 +1,4 @@
-#include "data/ProgressForm.h"
+#include "widgets/ProgressForm.h"
 
 #include <QApplication>
 #include <QProgressBar>
