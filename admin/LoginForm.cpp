@@ -4,8 +4,8 @@
 #include "app/AppContext.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
-#include "widgets/ComboList.h"
 #include "widgets/Buttons.h"
+#include "widgets/ComboList.h"
 
 #include <QComboBox>
 #include <QGridLayout>

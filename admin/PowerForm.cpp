@@ -1,10 +1,10 @@
 #include "admin/PowerForm.h"
-#include "data/Words.h"
 
 #include "admin/Users.h"
 #include "app/AppContext.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 #include "widgets/Buttons.h"
 
 #include <QCheckBox>

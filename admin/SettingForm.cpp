@@ -1,5 +1,4 @@
 #include "admin/SettingForm.h"
-#include "data/Words.h"
 
 #include "admin/Maintenance.h"
 #include "admin/UserList.h"
@@ -10,8 +9,9 @@
 #include "data/JetSql.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
-#include "widgets/ComboList.h"
+#include "data/Words.h"
 #include "widgets/Buttons.h"
+#include "widgets/ComboList.h"
 
 #include <QComboBox>
 #include <QDir>

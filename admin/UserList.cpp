@@ -1,10 +1,10 @@
 #include "admin/UserList.h"
-#include "data/Words.h"
 
 #include "admin/PowerForm.h"
 #include "app/AppContext.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 #include "widgets/DataGrid.h"
 #include "widgets/ListPanel.h"
 

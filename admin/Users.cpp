@@ -1,9 +1,8 @@
 #include "admin/Users.h"
 
-#include "data/SaveResult.h"
-
 #include "data/JetSql.h"
 #include "data/Query.h"
+#include "data/SaveResult.h"
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>

@@ -8,6 +8,7 @@
 namespace velbrisk {
 
 class TShareDataModule;
+class Forms;
 class ReportPresenter;
 
 struct AppContext {
@@ -15,6 +16,7 @@ struct AppContext {
     TShareDataModule& dm;
     Platform platform;
     ReportPresenter* reports = nullptr;  // where prepared reports are shown
+    Forms* forms = nullptr;              // the other windows, by class
 
     // The configuration; the default ring file is the program's own sound.
     Options options() const;

@@ -1,19 +1,19 @@
 #include "app/Application.h"
 
-#include "app/MainForm.h"
 #include "admin/AskForm.h"
 #include "admin/LoginForm.h"
 #include "admin/PowerForm.h"
 #include "admin/SettingForm.h"
+#include "app/MainForm.h"
 #include "app/NetworkForm.h"
 #include "bookings/BookForm.h"
-#include "bookings/CostReasonForm.h"
-#include "rooms/RoomSearchForm.h"
 #include "bookings/CostForm.h"
-#include "widgets/ProgressForm.h"
+#include "bookings/CostReasonForm.h"
 #include "report/PreviewForm.h"
 #include "rooms/RoomForm.h"
 #include "rooms/RoomForm2.h"
+#include "rooms/RoomSearchForm.h"
+#include "widgets/ProgressForm.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -42,40 +42,37 @@ StartOptions parseStartOptions(const QStringList& arguments, const QString& prog
 
 Application::Application(const StartOptions& options, Platform platform, ReportPresenter* reports)
     : m_preview(reports ? nullptr : std::make_unique<PreviewPresenter>()), m_dm(platform.prompt),
-      m_ctx{m_g, m_dm, platform, reports ? reports : m_preview.get()}
+      m_ctx{m_g, m_dm, platform, reports ? reports : m_preview.get(), &m_forms}
 {
     m_g.NetworkMode = options.networkMode;
     // The main window first: it fixes the shared values. No window touches
     // the data file until the main window is shown.
     m_formMain = std::make_unique<TFormMain>(m_ctx, options.appDir, options.programDir);
     QWidget* main = m_formMain.get();
-    m_formNetwork = std::make_unique<TFormNetwork>(m_ctx, main);
-    m_formRoom = std::make_unique<TFormRoom>(m_ctx, main);
-    m_formRoom2 = std::make_unique<TFormRoom2>(m_ctx, main);
-    m_formBook = std::make_unique<TFormBook>(m_ctx, main);
-    m_formCost = std::make_unique<TFormCost>(m_ctx, main);
-    m_formPower = std::make_unique<TFormPower>(m_ctx, main);
-    m_formCostReason = std::make_unique<TFormCostReason>(m_ctx, main);
-    m_formAsk = std::make_unique<TFormAsk>(main);
-    m_asker = std::make_unique<FormWordAsker>(m_formAsk.get());
-    m_formSetting = std::make_unique<TFormSetting>(m_ctx, m_formPower.get(), m_formCostReason.get(), m_asker.get(), main);
-    m_formLogin = std::make_unique<TFormLogin>(m_ctx, main);
-    m_formRoomSearch = std::make_unique<TFormRoomSearch>(main);
-    m_formProgress = std::make_unique<TFormProgress>(main);
-    // Windows keep their parents for centring; the settings window and the
-    // login window sit above the ones they open.
-    m_formPower->setParent(m_formSetting.get(), m_formPower->windowFlags());
-    m_formCostReason->setParent(m_formSetting.get(), m_formCostReason->windowFlags());
-    m_formAsk->setParent(m_formSetting.get(), m_formAsk->windowFlags());
-    m_formMain->setNetworkForm(m_formNetwork.get());
-    m_formMain->setRoomForms(m_formRoom.get(), m_formRoom2.get());
-    m_formMain->setAdminForms(m_formLogin.get(), m_formSetting.get());
-    m_formRoom->setForms(m_formCost.get(), m_formRoom2.get(), m_formBook.get());
-    m_formSetting->endProgram = [this] { m_formMain->close(); };
+    m_forms.add(m_formMain.get());
+    // Every other window once, in this order, a child of the main window; a
+    // window finds the ones it opens in the table.
+    m_forms.add(new TFormNetwork(m_ctx, main));
+    m_forms.add(new TFormCost(m_ctx, main));
+    m_forms.add(new TFormBook(m_ctx, main));
+    m_forms.add(new TFormRoom2(m_ctx, main));
+    m_forms.add(new TFormRoom(m_ctx, main));
+    m_forms.add(new TFormPower(m_ctx, main));
+    m_forms.add(new TFormCostReason(m_ctx, main));
+    m_forms.add(new TFormAsk(main));
+    m_asker = std::make_unique<FormWordAsker>(&form<TFormAsk>());
+    m_forms.add(new TFormSetting(m_ctx, &form<TFormPower>(), &form<TFormCostReason>(), m_asker.get(), main));
+    m_forms.add(new TFormLogin(m_ctx, main));
+    m_forms.add(new TFormRoomSearch(main));
+    m_forms.add(new TFormProgress(main));
+    // The settings window's own windows sit above it.
+    for (QWidget* w : std::initializer_list<QWidget*>{&form<TFormPower>(), &form<TFormCostReason>(), &form<TFormAsk>()})
+        w->setParent(&form<TFormSetting>(), w->windowFlags());
+    form<TFormSetting>().endProgram = [this] { m_formMain->close(); };
     // A write that waits for another workstation shows the progress window
     // from half a second on.
     m_dm.ADOConnection1.setWaitHook([this](qint64 waited) {
-        TFormProgress& p = *m_formProgress;
+        TFormProgress& p = form<TFormProgress>();
         if (waited < 0) {
             p.end();
             p.setWindowTitle(QStringLiteral("请稍候"));
@@ -99,20 +96,8 @@ bool Application::start()
 
 Application::~Application()
 {
-    // The other windows are children of the main window and go with it.
-    // Children of the settings window go with it.
-    m_formAsk.release();
-    m_formCostReason.release();
-    m_formPower.release();
-    m_formProgress.release();
-    m_formRoomSearch.release();
-    m_formLogin.release();
-    m_formSetting.release();
-    m_formCost.release();
-    m_formBook.release();
-    m_formRoom2.release();
-    m_formRoom.release();
-    m_formNetwork.release();
+    m_dm.ADOConnection1.setWaitHook({});
+    m_formMain.reset();  // and every window with it
 }
 
 }  // namespace velbrisk

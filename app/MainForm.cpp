@@ -4,6 +4,7 @@
 #include "admin/SettingForm.h"
 #include "admin/Users.h"
 #include "app/AppContext.h"
+#include "app/Forms.h"
 #include "app/NetworkForm.h"
 #include "app/Startup.h"
 #include "data/ShareDM.h"
@@ -251,20 +252,22 @@ void TFormMain::OpenHelp()
 
 void TFormMain::OpenRoom(int slot)
 {
-    if (!m_formRoom || slot < 0 || slot >= kTileCount || !m_slots[slot].visible)
+    auto* room = m_ctx.forms ? m_ctx.forms->find<TFormRoom>() : nullptr;
+    if (!room || slot < 0 || slot >= kTileCount || !m_slots[slot].visible)
         return;
-    m_formRoom->OpenRoomIndex = m_slots[slot].roomIndex;
-    const int result = m_formRoom->exec();
-    if (result == QDialog::Accepted || m_formRoom->Changed)
+    room->OpenRoomIndex = m_slots[slot].roomIndex;
+    const int result = room->exec();
+    if (result == QDialog::Accepted || room->Changed)
         RefreshBoard();
 }
 
 void TFormMain::NewRoomClick()
 {
-    if (!m_formRoom2)
+    auto* room2 = m_ctx.forms ? m_ctx.forms->find<TFormRoom2>() : nullptr;
+    if (!room2)
         return;
-    m_formRoom2->Mode = EditMode::New;
-    if (m_formRoom2->exec() == QDialog::Accepted)
+    room2->Mode = EditMode::New;
+    if (room2->exec() == QDialog::Accepted)
         RefreshBoard();
 }
 
@@ -306,7 +309,8 @@ bool TFormMain::startUp()
         m_ctx.prompt().inform(missingDataFileMessage(), QStringLiteral("错误"));
         return false;
     case DataFileLocation::AskAddress:
-        if (!m_network || m_network->exec() != QDialog::Accepted)
+        if (auto* network = m_ctx.forms ? m_ctx.forms->find<TFormNetwork>() : nullptr;
+            !network || network->exec() != QDialog::Accepted)
             return false;
         break;
     case DataFileLocation::Found:
@@ -331,7 +335,8 @@ bool TFormMain::ApplyLogin()
         m_ctx.g.CurrentUserName = QString::fromUtf8(kManager);
         m_ctx.g.CurrentUserRights = QString::fromUtf8(kAllRights);
     } else {
-        loggedIn = m_formLogin && m_formLogin->exec() == QDialog::Accepted;
+        auto* login = m_ctx.forms ? m_ctx.forms->find<TFormLogin>() : nullptr;
+        loggedIn = login && login->exec() == QDialog::Accepted;
     }
     ShowLaunchers();
     return loggedIn;
@@ -358,10 +363,11 @@ void TFormMain::ActionLoginExecute()
 
 void TFormMain::SettingButtonClick()
 {
-    if (!m_formSetting)
+    auto* setting = m_ctx.forms ? m_ctx.forms->find<TFormSetting>() : nullptr;
+    if (!setting)
         return;
-    m_formSetting->exec();
-    if (m_formSetting->Changed)
+    setting->exec();
+    if (setting->Changed)
         RefreshBoard();
 }
 

@@ -32,17 +32,6 @@ public:
     TFormMain(AppContext& ctx, const QString& appDir, const QString& programDir, QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    void setNetworkForm(TFormNetwork* form) { m_network = form; }
-    void setRoomForms(TFormRoom* room, TFormRoom2* room2)
-    {
-        m_formRoom = room;
-        m_formRoom2 = room2;
-    }
-    void setAdminForms(TFormLogin* login, TFormSetting* setting)
-    {
-        m_formLogin = login;
-        m_formSetting = setting;
-    }
 
     // Start-up when first shown: find and open the data file, log in, build
     // the board. False when the program has to end.
@@ -94,11 +83,6 @@ private:
     QString resourceDir() const;
 
     AppContext& m_ctx;
-    TFormNetwork* m_network = nullptr;
-    TFormRoom* m_formRoom = nullptr;
-    TFormRoom2* m_formRoom2 = nullptr;
-    TFormLogin* m_formLogin = nullptr;
-    TFormSetting* m_formSetting = nullptr;
     std::unique_ptr<Countdown> m_countdown;
     QTimer m_timer;
     bool m_started = false;

@@ -3,10 +3,10 @@
 //   cmake --build build --target bench && build/bench [data-file]
 #include "data/Database.h"
 #include "data/JetSql.h"
-#include "data/Query.h"
-#include "data/Schema.h"
 #include "data/Options.h"
 #include "data/PublicFunction.h"
+#include "data/Query.h"
+#include "data/Schema.h"
 #include "data/ShareDM.h"
 #include "rooms/Board.h"
 #include "rooms/Countdown.h"

@@ -1,10 +1,10 @@
 #include "bookings/BookForm.h"
-#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/Booking.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 #include "widgets/Buttons.h"
 #include "widgets/MomentPicker.h"
 

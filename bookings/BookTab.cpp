@@ -1,5 +1,4 @@
 #include "bookings/BookTab.h"
-#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/BookForm.h"
@@ -7,6 +6,7 @@
 #include "data/JetSql.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 #include "widgets/DataGrid.h"
 #include "widgets/ListPanel.h"
 

@@ -1,8 +1,8 @@
 #include "bookings/Booking.h"
-#include "data/Words.h"
 
 #include "data/JetSql.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 #include "rooms/RoomFee.h"
 
 namespace velbrisk {

@@ -1,9 +1,9 @@
 #include "bookings/Consumption.h"
-#include "data/Words.h"
 
 #include "data/JetSql.h"
 #include "data/PublicFunction.h"
 #include "data/Query.h"
+#include "data/Words.h"
 
 namespace velbrisk {
 

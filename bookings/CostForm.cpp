@@ -1,12 +1,12 @@
 #include "bookings/CostForm.h"
-#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/Consumption.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
-#include "widgets/ComboList.h"
+#include "data/Words.h"
 #include "widgets/Buttons.h"
+#include "widgets/ComboList.h"
 
 #include <QComboBox>
 #include <QGridLayout>

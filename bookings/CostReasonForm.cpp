@@ -1,10 +1,10 @@
 #include "bookings/CostReasonForm.h"
-#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/Consumption.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 #include "widgets/Buttons.h"
 
 #include <QGridLayout>

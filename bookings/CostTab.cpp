@@ -1,11 +1,11 @@
 #include "bookings/CostTab.h"
-#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/Consumption.h"
 #include "bookings/CostForm.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 #include "widgets/DataGrid.h"
 #include "widgets/ListPanel.h"
 

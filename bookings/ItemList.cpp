@@ -1,10 +1,10 @@
 #include "bookings/ItemList.h"
-#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "bookings/CostReasonForm.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 #include "widgets/DataGrid.h"
 #include "widgets/ListPanel.h"
 

@@ -1,10 +1,10 @@
 #include "data/Numbering.h"
-#include "data/Words.h"
 
 #include "data/JetSql.h"
 #include "data/Options.h"
 #include "data/PublicFunction.h"
 #include "data/Query.h"
+#include "data/Words.h"
 
 #include <algorithm>
 

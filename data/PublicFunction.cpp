@@ -1,8 +1,8 @@
 #include "data/PublicFunction.h"
-#include "data/Words.h"
 
 #include "data/Platform.h"
 #include "data/Query.h"
+#include "data/Words.h"
 
 #include <QRegularExpression>
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "rooms/Board.h"
-#include "data/Words.h"
 
 #include "data/Platform.h"
 #include "data/PublicFunction.h"
 #include "data/Query.h"
+#include "data/Words.h"
 
 #include <QHash>
 

@@ -1,8 +1,8 @@
 #include "rooms/Countdown.h"
-#include "data/Words.h"
 
 #include "data/Platform.h"
 #include "data/PublicFunction.h"
+#include "data/Words.h"
 #include "rooms/RoomFee.h"
 
 #include <algorithm>

@@ -1,11 +1,11 @@
 #include "rooms/RoomCatalogue.h"
-#include "data/Words.h"
 
 #include "data/ConditionBuilder.h"
 #include "data/JetSql.h"
 #include "data/Platform.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 
 namespace velbrisk {
 

@@ -1,7 +1,7 @@
 #include "rooms/RoomFee.h"
-#include "data/Words.h"
 
 #include "data/PublicFunction.h"
+#include "data/Words.h"
 
 #include <cmath>
 

@@ -1,19 +1,21 @@
 #include "rooms/RoomForm.h"
-#include "data/Words.h"
 
 #include "app/AppContext.h"
+#include "app/Forms.h"
 #include "bookings/BookForm.h"
-#include "widgets/MomentPicker.h"
 #include "bookings/BookTab.h"
+#include "bookings/CostForm.h"
 #include "bookings/CostTab.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 #include "report/Report.h"
 #include "rooms/Board.h"
 #include "rooms/RoomFee.h"
 #include "rooms/RoomForm2.h"
 #include "rooms/RoomTask.h"
 #include "rooms/Ticket.h"
+#include "widgets/MomentPicker.h"
 
 #include <QDateEdit>
 #include <QEvent>
@@ -51,8 +53,12 @@ TFormRoom::TFormRoom(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     m_tabs = new QTabWidget(this);
     m_tabs->addTab(buildOperationTab(), QStringLiteral("经营管理"));
     m_costTab = new CostTab(ctx, this);
+    if (ctx.forms)  // the tabs' entry windows are made before this one
+        m_costTab->setCostForm(ctx.forms->find<TFormCost>());
     m_tabs->addTab(m_costTab, QStringLiteral("消费管理"));
     m_bookTab = new BookTab(ctx, this);
+    if (ctx.forms)
+        m_bookTab->setBookForm(ctx.forms->find<TFormBook>());
     m_tabs->addTab(m_bookTab, QStringLiteral("房间预订"));
     auto* details = new QWidget(this);
     auto* dl = new QVBoxLayout(details);
@@ -176,13 +182,6 @@ QWidget* TFormRoom::buildOperationTab()
     connect(m_plus, &QPushButton::customContextMenuRequested, this,
             [this] { m_timeMenu->popup(m_plus->mapToGlobal(QPoint(35, 0))); });
     return page;
-}
-
-void TFormRoom::setForms(TFormCost* costForm, TFormRoom2* roomForm2, TFormBook* bookForm)
-{
-    m_costTab->setCostForm(costForm);
-    m_bookTab->setBookForm(bookForm);
-    m_formRoom2 = roomForm2;
 }
 
 bool TFormRoom::eventFilter(QObject* watched, QEvent* event)
@@ -335,14 +334,15 @@ void TFormRoom::ActionBillExecute()
 
 void TFormRoom::ActionEditExecute()
 {
-    if (!m_formRoom2)
+    auto* room2 = m_ctx.forms ? m_ctx.forms->find<TFormRoom2>() : nullptr;
+    if (!room2)
         return;
-    m_formRoom2->Mode = EditMode::Edit;
-    m_formRoom2->EditIndex = OpenRoomIndex;
-    if (m_formRoom2->exec() != QDialog::Accepted)
+    room2->Mode = EditMode::Edit;
+    room2->EditIndex = OpenRoomIndex;
+    if (room2->exec() != QDialog::Accepted)
         return;
     Changed = true;
-    if (m_formRoom2->Deleted) {
+    if (room2->Deleted) {
         accept();
         return;
     }

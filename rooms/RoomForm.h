@@ -25,7 +25,6 @@ class TFormRoom : public QDialog {
     Q_OBJECT
 public:
     explicit TFormRoom(AppContext& ctx, QWidget* parent = nullptr);
-    void setForms(TFormCost* costForm, TFormRoom2* roomForm2, TFormBook* bookForm);
 
     int OpenRoomIndex = 0;
     bool Changed = false;
@@ -75,7 +74,6 @@ private:
     void setTimeControlsVisible(bool visible);
 
     AppContext& m_ctx;
-    TFormRoom2* m_formRoom2 = nullptr;
     QTabWidget* m_tabs;
     QGroupBox* m_stateGroup;
     QLabel* m_picture;

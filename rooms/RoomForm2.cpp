@@ -1,9 +1,9 @@
 #include "rooms/RoomForm2.h"
-#include "data/Words.h"
 
 #include "app/AppContext.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 #include "rooms/RoomCatalogue.h"
 #include "rooms/RoomFee.h"
 #include "widgets/Buttons.h"

@@ -1,11 +1,11 @@
 #include "rooms/RoomTask.h"
-#include "data/Words.h"
 
 #include "data/JetSql.h"
 #include "data/Numbering.h"
 #include "data/Platform.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,6 @@
 #include "widgets/DataGrid.h"
 
 #include "data/Database.h"
-
 #include "data/Query.h"
 
 #include <QHeaderView>

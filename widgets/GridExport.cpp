@@ -2,10 +2,10 @@
 
 #include "app/Globals.h"
 #include "data/Platform.h"
-#include "widgets/ProgressForm.h"
 #include "data/Query.h"
 #include "data/SheetExport.h"
 #include "widgets/DataGrid.h"
+#include "widgets/ProgressForm.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -5,6 +5,7 @@
 #include "admin/PowerForm.h"
 #include "admin/SettingForm.h"
 #include "admin/UserList.h"
+#include "admin/Users.h"
 #include "admin/WordLists.h"
 #include "app/Application.h"
 #include "app/MainForm.h"
@@ -16,7 +17,6 @@
 #include "rooms/RoomForm.h"
 #include "rooms/RoomForm2.h"
 #include "rooms/RoomTile.h"
-#include "admin/Users.h"
 #include "tests/support/Gui.h"
 #include "tests/support/TestData.h"
 #include "widgets/DataGrid.h"
@@ -72,7 +72,7 @@ protected:
         app = std::make_unique<Application>(o, Platform{&prompt, &sound, &opener}, &reports);
         ASSERT_TRUE(app->formMain().startUp());
         v.db().open(v.dataFile());
-        TFormRoom2& f = app->formRoom2();
+        TFormRoom2& f = app->form<TFormRoom2>();
         f.Mode = EditMode::New;
         f.prepare();
         f.nameEdit()->setText(QStringLiteral("羽毛球1号"));
@@ -83,10 +83,10 @@ protected:
 
 TEST_F(Admin, BookingARoomShowsItBookedAndUnbookingFreesIt)
 {
-    TFormRoom& room = app->formRoom();
+    TFormRoom& room = app->form<TFormRoom>();
     room.OpenRoomIndex = 2;
     room.prepare();
-    TFormBook& book = app->formBook();
+    TFormBook& book = app->form<TFormBook>();
     book.Mode = EditMode::New;
     book.NewRoomName = QStringLiteral("羽毛球1号");
     book.NewRoomIndex = 2;
@@ -118,7 +118,7 @@ TEST_F(Admin, BookingARoomShowsItBookedAndUnbookingFreesIt)
 TEST_F(Admin, ARenameFindsTheOldBillsUnderTheNewName)
 {
     v.exec(QStringLiteral("Insert Into Bill (BillSerial, BillRoomName) Values ('261201001', '羽毛球1号')"));
-    TFormRoom2& f = app->formRoom2();
+    TFormRoom2& f = app->form<TFormRoom2>();
     f.Mode = EditMode::Edit;
     f.EditIndex = 2;
     f.prepare();
@@ -134,7 +134,7 @@ TEST_F(Admin, ARenameFindsTheOldBillsUnderTheNewName)
 
 TEST_F(Admin, AUserWithFinanceOnlySeesOnlyThatLauncher)
 {
-    TFormSetting& s = app->formSetting();
+    TFormSetting& s = app->form<TFormSetting>();
     s.prepare();
     UserList* users = s.userList();
     EXPECT_EQ(users->modeLine()->text(), QStringLiteral("以经营主管身份自动登录"));
@@ -145,7 +145,7 @@ TEST_F(Admin, AUserWithFinanceOnlySeesOnlyThatLauncher)
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("软件登录模式修改成功"));
     EXPECT_EQ(options().read(opt::LoginMode), QStringLiteral("手动登录"));
 
-    TFormPower& p = app->formPower();
+    TFormPower& p = app->form<TFormPower>();
     p.Mode = EditMode::New;
     p.prepare();
     p.nameEdit()->setText(QStringLiteral("会计小李"));
@@ -157,7 +157,7 @@ TEST_F(Admin, AUserWithFinanceOnlySeesOnlyThatLauncher)
     EXPECT_EQ(users->grid()->model()->rowCount(), 2);
     EXPECT_EQ(users->grid()->model()->cellText(1, 2), QStringLiteral("******")) << "no password is shown";
 
-    TFormLogin& login = app->formLogin();
+    TFormLogin& login = app->form<TFormLogin>();
     login.prepare();
     EXPECT_EQ(login.userCombo()->currentText(), QStringLiteral("经营主管")) << "LastUser by default";
     EXPECT_FALSE(login.emptyHint()->isHidden()) << "the manager's password is empty";
@@ -209,7 +209,7 @@ TEST_F(Admin, ReLoginInAutomaticModeExplains)
 
 TEST_F(Admin, EveryOptionIsWrittenAndReadBack)
 {
-    TFormSetting& s = app->formSetting();
+    TFormSetting& s = app->form<TFormSetting>();
     s.prepare();
     EXPECT_EQ(s.ringFileEdit()->text(), v.dir() + QStringLiteral("ShortRing.wav"));
     EXPECT_EQ(s.combo("RingMode")->currentText(), QStringLiteral("一次响铃"));
@@ -252,7 +252,7 @@ TEST_F(Admin, EveryOptionIsWrittenAndReadBack)
 TEST_F(Admin, WordListsAskForTheirWords)
 {
     ScriptedWords words;
-    TFormSetting& s = app->formSetting();
+    TFormSetting& s = app->form<TFormSetting>();
     s.setWordAsker(&words);
     s.prepare();
     WordLists* lists = s.wordLists();
@@ -278,7 +278,7 @@ TEST_F(Admin, WordListsAskForTheirWords)
 
 TEST_F(Admin, BackUpRestoreAndClear)
 {
-    TFormSetting& s = app->formSetting();
+    TFormSetting& s = app->form<TFormSetting>();
     s.prepare();
     v.exec(QStringLiteral("Insert Into Cost (CostRoom, CostReason, CostMoney, CostBill) Values ('羽毛球1号', '水', 3, 0)"));
     const QString backup = v.dir() + QStringLiteral("数据库备份/周一.mdb");
@@ -355,7 +355,7 @@ namespace {
 // keeps the window open, a save closes it.
 TEST_F(Admin, AnEditWindowKeepsARefusalOpenWithTheCursorInItsField)
 {
-    TFormRoom2& f = app->formRoom2();
+    TFormRoom2& f = app->form<TFormRoom2>();
     f.Mode = EditMode::New;
     bool accepted = false;
     test::onNextDialog<TFormRoom2>([&](TFormRoom2* d) {

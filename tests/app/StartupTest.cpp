@@ -1,12 +1,12 @@
 // Start-up as a person meets it: the window, the data file found or not,
 // a file that is not ours, the network address window.
+#include "admin/LoginForm.h"
 #include "app/Application.h"
 #include "app/MainForm.h"
 #include "app/NetworkForm.h"
 #include "data/Options.h"
 #include "data/ShareDM.h"
 #include "rooms/RoomTile.h"
-#include "admin/LoginForm.h"
 #include "tests/support/Gui.h"
 #include "tests/support/TestData.h"
 #include "widgets/QtPlatform.h"
@@ -124,7 +124,7 @@ TEST(StartUp, NetworkModeUsesTheRememberedAddressOrAsks)
     }
     // The address window refuses a path where no file is, and writes nothing.
     Application app(at(v, true), desk.platform());
-    TFormNetwork& net = app.formNetwork();
+    TFormNetwork& net = app.form<TFormNetwork>();
     Options(app.globals().IniFileName, v.dir()).write(opt::Address, QString());
     net.addressEdit()->setText(v.dir() + QStringLiteral("nowhere.mdb"));
     net.OkButtonClick();

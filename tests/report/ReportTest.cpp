@@ -2,8 +2,8 @@
 // rows and variables in, the lines expected in the printed PDF); long texts
 // grow their band instead of overlapping; the preview opens with the whole
 // page in view.
-#include "data/JetSql.h"
 #include "data/Database.h"
+#include "data/JetSql.h"
 #include "data/Query.h"
 #include "report/PreviewForm.h"
 #include "report/Report.h"

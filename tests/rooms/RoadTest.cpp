@@ -2,6 +2,8 @@
 // real windows on the offscreen platform.
 #include "app/Application.h"
 #include "app/MainForm.h"
+#include "bookings/BookForm.h"
+#include "bookings/BookTab.h"
 #include "bookings/CostForm.h"
 #include "bookings/CostTab.h"
 #include "data/Options.h"
@@ -11,8 +13,6 @@
 #include "rooms/RoomForm2.h"
 #include "rooms/RoomTask.h"
 #include "rooms/RoomTile.h"
-#include "bookings/BookForm.h"
-#include "bookings/BookTab.h"
 #include "tests/support/Gui.h"
 #include "tests/support/TestData.h"
 #include "widgets/DataGrid.h"
@@ -60,7 +60,7 @@ protected:
 
     void addRoom(const QString& name, const QString& type, const QString& price)
     {
-        TFormRoom2& f = app->formRoom2();
+        TFormRoom2& f = app->form<TFormRoom2>();
         f.Mode = EditMode::New;
         f.prepare();
         EXPECT_EQ(f.windowTitle(), QStringLiteral("房间信息（新增）"));
@@ -83,7 +83,7 @@ TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
     EXPECT_EQ(board.countLabel(0)->text(), QStringLiteral("空闲：1"));
 
     // Start timing from 10:00 to 11:00 today.
-    TFormRoom& room = app->formRoom();
+    TFormRoom& room = app->form<TFormRoom>();
     room.OpenRoomIndex = board.tileSlots()[0].roomIndex;
     const QDate today = QDate::currentDate();
     room.prepare(QDateTime(today, QTime(10, 0, 0)));
@@ -100,7 +100,7 @@ TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
     EXPECT_EQ(board.countLabel(2)->text(), QStringLiteral("占用：1"));
 
     // A drink on the consumption tab.
-    TFormCost& cost = app->formCost();
+    TFormCost& cost = app->form<TFormCost>();
     cost.Mode = EditMode::New;
     cost.NewRoomName = QStringLiteral("羽毛球1号");
     cost.NewCostBill = 0;
@@ -162,7 +162,7 @@ TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
 TEST_F(Road, ARenameFromTheRoomWindowCarriesIntoItsTabsAndCheckout)
 {
     addRoom(QStringLiteral("网球1号"), QStringLiteral("计次收费"), QStringLiteral("30"));
-    TFormRoom& room = app->formRoom();
+    TFormRoom& room = app->form<TFormRoom>();
     room.OpenRoomIndex = 2;
     room.prepare();
     room.customerEdit()->setText(QStringLiteral("李四"));
@@ -225,7 +225,7 @@ TEST_F(Road, NoTicketWhenTheSettingSaysSo)
 {
     addRoom(QStringLiteral("台球A"), QStringLiteral("计次收费"), QStringLiteral("15"));
     Options(app->globals().IniFileName, v.dir()).write(opt::TicketPrint, QStringLiteral("结帐时不打印小票"));
-    TFormRoom& room = app->formRoom();
+    TFormRoom& room = app->form<TFormRoom>();
     room.OpenRoomIndex = 2;
     room.prepare();
     EXPECT_EQ(room.roomFeeEdit()->text(), QStringLiteral("15.00"));
@@ -245,7 +245,7 @@ TEST_F(Road, NoTicketWhenTheSettingSaysSo)
 TEST_F(Road, TimeMenuSetsThePlannedLength)
 {
     addRoom(QStringLiteral("篮球场"), QStringLiteral("计时收费"), QStringLiteral("20"));
-    TFormRoom& room = app->formRoom();
+    TFormRoom& room = app->form<TFormRoom>();
     room.OpenRoomIndex = 2;
     room.prepare(QDateTime(QDate(2026, 3, 1), QTime(23, 30, 0)));
     EXPECT_EQ(room.end(), QDateTime(QDate(2026, 3, 2), QTime(0, 30, 0))) << "the hour crosses midnight";
@@ -270,7 +270,7 @@ TEST_F(Road, TimeMenuSetsThePlannedLength)
 TEST_F(Road, CancelKeepsNoBill)
 {
     addRoom(QStringLiteral("乒乓球桌"), QStringLiteral("计时收费"), QStringLiteral("10"));
-    TFormRoom& room = app->formRoom();
+    TFormRoom& room = app->form<TFormRoom>();
     room.OpenRoomIndex = 2;
     room.prepare();
     room.ActionBeginExecute();
@@ -285,7 +285,7 @@ TEST_F(Road, CancelKeepsNoBill)
 TEST_F(Road, ConsumptionAmountsAreChecked)
 {
     addRoom(QStringLiteral("羽毛球2号"), QStringLiteral("计时收费"), QStringLiteral("20"));
-    TFormCost& cost = app->formCost();
+    TFormCost& cost = app->form<TFormCost>();
     cost.Mode = EditMode::New;
     cost.NewRoomName = QStringLiteral("羽毛球2号");
     cost.prepare();

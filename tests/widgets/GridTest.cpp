@@ -1,10 +1,10 @@
 // The shared list: a lazy model that behaves, footers, visible columns and
 // the export of what is on screen.
 #include "app/Globals.h"
-#include "widgets/GridExport.h"
 #include "data/Query.h"
 #include "tests/support/TestData.h"
 #include "widgets/DataGrid.h"
+#include "widgets/GridExport.h"
 #include "widgets/QueryModel.h"
 
 #include <QAbstractItemModelTester>
