@@ -76,7 +76,7 @@ protected:
         f.Mode = EditMode::New;
         f.prepare();
         f.nameEdit()->setText(QStringLiteral("羽毛球1号"));
-        f.ActionYesExecute();
+        test::click(&f, QStringLiteral("确定"));
         app->formMain().RefreshBoard();
     }
 };
@@ -95,7 +95,7 @@ TEST_F(Admin, BookingARoomShowsItBookedAndUnbookingFreesIt)
     EXPECT_EQ(book.lengthEdit()->text(), QStringLiteral("1:00:00"));
     book.timeMenu()->actions()[4]->trigger();  // "+ 2:00:00" keeps the end date
     EXPECT_EQ(book.lengthEdit()->text(), QStringLiteral("2:00:00"));
-    book.ActionYesExecute();
+    test::click(&book, QStringLiteral("确定"));
     ASSERT_EQ(book.result(), QDialog::Accepted);
     EXPECT_EQ(v.scalar(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("预订"));
     app->formMain().RefreshBoard();
@@ -127,7 +127,7 @@ TEST_F(Admin, ARenameFindsTheOldBillsUnderTheNewName)
     f.typeCombo()->setCurrentText(QStringLiteral("计次收费"));
     EXPECT_EQ(f.unitLabel()->text(), QStringLiteral("元/次"));
     f.nameEdit()->setText(QStringLiteral("羽毛球馆A"));
-    f.ActionYesExecute();
+    test::click(&f, QStringLiteral("确定"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("记录修改成功"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select BillSerial From Bill Where BillRoomName = '羽毛球馆A'")), QStringLiteral("261201001"));
 }
@@ -151,7 +151,7 @@ TEST_F(Admin, AUserWithFinanceOnlySeesOnlyThatLauncher)
     p.nameEdit()->setText(QStringLiteral("会计小李"));
     p.passwordEdit()->setText(QStringLiteral("Li2026"));
     p.rightBox(1)->setChecked(true);
-    p.OkClick();
+    test::click(&p, QStringLiteral("确定"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("用户　会计小李　新增成功"));
     users->loadUsers();
     EXPECT_EQ(users->grid()->model()->rowCount(), 2);
@@ -164,11 +164,11 @@ TEST_F(Admin, AUserWithFinanceOnlySeesOnlyThatLauncher)
     login.userCombo()->setCurrentText(QStringLiteral("会计小李"));
     EXPECT_TRUE(login.emptyHint()->isHidden());
     login.passwordEdit()->setText(QStringLiteral("li2026"));
-    login.LoginClick();
+    test::click(&login, QStringLiteral("登录"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("密码不正确，请重新操作"));
     EXPECT_NE(login.result(), QDialog::Accepted);
     login.passwordEdit()->setText(QStringLiteral("Li2026"));
-    login.LoginClick();
+    test::click(&login, QStringLiteral("登录"));
     EXPECT_EQ(login.result(), QDialog::Accepted);
     EXPECT_EQ(app->globals().CurrentUserName, QStringLiteral("会计小李"));
     app->formMain().ShowLaunchers();
@@ -203,7 +203,7 @@ TEST_F(Admin, AUserWithFinanceOnlySeesOnlyThatLauncher)
 
 TEST_F(Admin, ReLoginInAutomaticModeExplains)
 {
-    app->formMain().ActionLoginExecute();
+    test::click(&app->formMain(), QStringLiteral("重新登录"));
     EXPECT_TRUE(prompt.messages.last().startsWith(QStringLiteral("当前的登录模式设置为：以经营主管身份直接登录")));
 }
 
@@ -257,22 +257,22 @@ TEST_F(Admin, WordListsAskForTheirWords)
     s.prepare();
     WordLists* lists = s.wordLists();
     words.answers = {QStringLiteral("现金")};
-    lists->NewWord(2);
+    test::click(lists->list(2)->parentWidget(), QStringLiteral("新增"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("存在同名的类别，请改名"));
     EXPECT_EQ(words.prompts.last(), QStringLiteral("请输入新类别的名称"));
     EXPECT_EQ(words.captions.last(), QStringLiteral("参数设置"));
     words.answers = {QStringLiteral("王业务")};
-    lists->NewWord(5);
+    test::click(lists->list(5)->parentWidget(), QStringLiteral("新增"));
     ASSERT_EQ(lists->list(5)->count(), 1);
     EXPECT_EQ(lists->list(5)->currentItem()->text(), QStringLiteral("王业务"));
     words.answers = {QString()};
-    lists->EditWord(5);
+    test::click(lists->list(5)->parentWidget(), QStringLiteral("修改"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("业务员名称不能为空"));
     lists->list(4)->setCurrentRow(-1);
-    lists->DeleteWord(4);
+    test::click(lists->list(4)->parentWidget(), QStringLiteral("删除"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("请先选中要删除的客户名称"));
     prompt.setNextAnswer(true);
-    lists->DeleteWord(5);
+    test::click(lists->list(5)->parentWidget(), QStringLiteral("删除"));
     EXPECT_EQ(lists->list(5)->count(), 0);
 }
 
@@ -283,7 +283,7 @@ TEST_F(Admin, BackUpRestoreAndClear)
     v.exec(QStringLiteral("Insert Into Cost (CostRoom, CostReason, CostMoney, CostBill) Values ('羽毛球1号', '水', 3, 0)"));
     const QString backup = v.dir() + QStringLiteral("数据库备份/周一.mdb");
     prompt.setNextFileName(backup);
-    s.DataSave();
+    test::click(&s, QStringLiteral("备份数据"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("恭喜您，数据库备份成功"));
     EXPECT_EQ(QDir(v.dir() + QStringLiteral("数据库备份")).entryList(QDir::Files), QStringList{QStringLiteral("周一.mdb")})
         << "a backup leaves exactly one file";
@@ -295,7 +295,7 @@ TEST_F(Admin, BackUpRestoreAndClear)
     for (const QString& target : QStringList{live, v.dir() + QStringLiteral("数据库备份/../Velbrisk.mdb"), link}) {
         const QByteArray before = test::readFile(live);
         prompt.setNextFileName(target);
-        s.DataSave();
+        test::click(&s, QStringLiteral("备份数据"));
         EXPECT_EQ(prompt.messages.last(),
                   QStringLiteral("数据库备份失败，失败号为：不能备份到正在使用的数据库文件上，请另选一个文件名"))
             << target.toStdString();
@@ -315,12 +315,12 @@ TEST_F(Admin, BackUpRestoreAndClear)
     v.exec(QStringLiteral("Delete * From Cost Where CostReason = '茶'"));
 
     prompt.setNextFileName(v.dir() + QStringLiteral("没有的目录/周二.mdb"));
-    s.DataSave();
+    test::click(&s, QStringLiteral("备份数据"));
     EXPECT_TRUE(prompt.messages.last().startsWith(QStringLiteral("数据库备份失败，失败号为：")));
     EXPECT_FALSE(QFile::exists(v.dir() + QStringLiteral("没有的目录/周二.mdb")));
 
     prompt.setNextAnswer(true);
-    s.ClearConsumption();
+    test::click(&s, QStringLiteral("清空消费"));
     EXPECT_EQ(prompt.titles[prompt.titles.size() - 2], QStringLiteral("清空警告"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("房间消费记录清空成功"));
     EXPECT_TRUE(s.Changed);
@@ -331,7 +331,7 @@ TEST_F(Admin, BackUpRestoreAndClear)
     test::writeFile(junk, QByteArray("not a data file").repeated(50));
     prompt.setNextAnswer(true);
     prompt.setNextFileName(junk);
-    s.DataLoad();
+    test::click(&s, QStringLiteral("恢复数据"));
     EXPECT_TRUE(prompt.messages.last().startsWith(QStringLiteral("所选文件不是本软件的数据库备份")));
     EXPECT_TRUE(app->dataModule().connected());
 
@@ -340,7 +340,7 @@ TEST_F(Admin, BackUpRestoreAndClear)
     prompt.setNextAnswer(true);
     prompt.setNextFileName(backup);
     v.db().close();
-    s.DataLoad();
+    test::click(&s, QStringLiteral("恢复数据"));
     EXPECT_TRUE(prompt.messages.last().startsWith(QStringLiteral("恭喜您，数据库恢复成功，请重新启动软件")));
     EXPECT_TRUE(ended);
     v.db().open(v.dataFile());

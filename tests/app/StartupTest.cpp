@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/MainForm.h"
 #include "app/NetworkForm.h"
+#include "rooms/RoomSearchForm.h"
 #include "data/Options.h"
 #include "data/ShareDM.h"
 #include "rooms/RoomTile.h"
@@ -127,13 +128,13 @@ TEST(StartUp, NetworkModeUsesTheRememberedAddressOrAsks)
     TFormNetwork& net = app.form<TFormNetwork>();
     Options(app.globals().IniFileName, v.dir()).write(opt::Address, QString());
     net.addressEdit()->setText(v.dir() + QStringLiteral("nowhere.mdb"));
-    net.OkButtonClick();
+    test::click(&net, QStringLiteral("确定"));
     EXPECT_EQ(desk.prompt.messages.last(), QStringLiteral("该服务器地址无效"));
     EXPECT_EQ(Options(app.globals().IniFileName, v.dir()).read(opt::Address), QString());
     desk.prompt.setNextFileName(shared.dataFile());
-    net.ChooseButtonClick();
+    test::click(&net, QStringLiteral("选择"));
     EXPECT_EQ(net.addressEdit()->text(), shared.dataFile());
-    net.OkButtonClick();
+    test::click(&net, QStringLiteral("确定"));
     EXPECT_EQ(desk.prompt.messages.last(), QStringLiteral("服务器地址设置成功"));
     EXPECT_EQ(Options(app.globals().IniFileName, v.dir()).read(opt::Address), shared.dataFile());
     EXPECT_TRUE(app.dataModule().connected());
@@ -235,6 +236,30 @@ TEST(StartUp, QtsOwnDialogsSpeakChinese)
     QMessageBox box(QMessageBox::Question, QStringLiteral("x"), QStringLiteral("x"), QMessageBox::Save | QMessageBox::Cancel);
     EXPECT_TRUE(box.button(QMessageBox::Save)->text().contains(QStringLiteral("保存"))) << box.button(QMessageBox::Save)->text().toStdString();
     EXPECT_TRUE(box.button(QMessageBox::Cancel)->text().contains(QStringLiteral("取消")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(StartUp, TheRoomSearchGivesItsConditionThroughItsButtons)
+{
+    TestVenue v(false);
+    Desk desk;
+    Application app(at(v), desk.platform());
+    TFormRoomSearch& search = app.form<TFormRoomSearch>();
+    test::onNextDialog<TFormRoomSearch>([](TFormRoomSearch* s) {
+        s->edit(0)->setText(QStringLiteral("羽"));
+        s->edit(2)->setText(QStringLiteral("O'Brien"));
+        test::click(s, QStringLiteral("确定"));
+    });
+    EXPECT_EQ(search.exec(), QDialog::Accepted);
+    EXPECT_EQ(search.Condition, QStringLiteral(" And (InStr(RoomName,'羽')) And (InStr(RoomUser,'O''Brien'))"));
+    test::onNextDialog<TFormRoomSearch>([](TFormRoomSearch* s) {
+        EXPECT_TRUE(s->edit(0)->text().isEmpty()) << "each showing starts empty";
+        test::click(s, QStringLiteral("取消"));
+    });
+    EXPECT_EQ(search.exec(), QDialog::Rejected);
 }
 
 }  // namespace

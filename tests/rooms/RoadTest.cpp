@@ -67,7 +67,7 @@ protected:
         f.nameEdit()->setText(name);
         f.typeCombo()->setCurrentText(type);
         f.priceEdit()->setText(price);
-        f.ActionYesExecute();
+        test::click(&f, QStringLiteral("确定"));
         EXPECT_EQ(prompt.messages.last(), QStringLiteral("记录新增成功"));
         app->formMain().RefreshBoard();
     }
@@ -94,7 +94,7 @@ TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
     EXPECT_EQ(room.lengthLabel()->text(), QStringLiteral("1:00:00"));
     EXPECT_EQ(room.roomFeeEdit()->text(), QStringLiteral("20.00"));
     room.customerEdit()->setText(QStringLiteral("张三"));
-    room.ActionBeginExecute();
+    test::click(&room, room.beginButton()->text());
     EXPECT_EQ(room.result(), QDialog::Accepted);
     board.RefreshBoard();
     EXPECT_EQ(board.countLabel(2)->text(), QStringLiteral("占用：1"));
@@ -107,7 +107,7 @@ TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
     cost.prepare();
     cost.itemCombo()->setCurrentText(QStringLiteral("运动饮料"));
     EXPECT_EQ(cost.amountEdit()->text(), QStringLiteral("6")) << "the catalogue price";
-    cost.ActionYesExecute();
+    test::click(&cost, QStringLiteral("确定"));
     EXPECT_EQ(cost.result(), QDialog::Accepted);
 
     // The countdown passes the planned end: overtime, a ring.
@@ -131,7 +131,7 @@ TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
     EXPECT_EQ(costs->footerText(QStringLiteral("CostMoney")), QStringLiteral("6.00"));
     EXPECT_EQ(costs->footerColor(QStringLiteral("CostMoney")), QColor(Qt::blue));
     prompt.setNextAnswer(true);
-    room.ActionBillExecute();
+    test::click(&room, QStringLiteral("埋单结帐"));
     EXPECT_EQ(room.result(), QDialog::Accepted);
     EXPECT_EQ(prompt.titles.last(), QStringLiteral("操作确认"));
 
@@ -183,7 +183,7 @@ TEST_F(Road, ARenameFromTheRoomWindowCarriesIntoItsTabsAndCheckout)
         f->nameEdit()->setText(QStringLiteral("网球中心场"));
         test::click(f, QStringLiteral("确定"));
     });
-    room.ActionEditExecute();
+    test::click(&room, QStringLiteral("资料修改"));
     EXPECT_EQ(room.nameLabel()->text(), QStringLiteral("网球中心场"));
     EXPECT_EQ(room.otherCostEdit()->text(), QStringLiteral("6.00")) << "the open entry follows the room";
 
@@ -231,13 +231,13 @@ TEST_F(Road, NoTicketWhenTheSettingSaysSo)
     EXPECT_EQ(room.roomFeeEdit()->text(), QStringLiteral("15.00"));
     EXPECT_EQ(room.lengthLabel()->text(), QStringLiteral("（计次收费）"));
     EXPECT_TRUE(room.lengthLabel()->isHidden());
-    room.ActionBeginExecute();
+    test::click(&room, room.beginButton()->text());
     room.prepare();
     prompt.setNextAnswer(false);
-    room.ActionBillExecute();
+    test::click(&room, QStringLiteral("埋单结帐"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Bill Where BillIndex > 1")), QStringLiteral("0")) << "No writes nothing";
     prompt.setNextAnswer(true);
-    room.ActionBillExecute();
+    test::click(&room, QStringLiteral("埋单结帐"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select BillRoomCost From Bill Where BillIndex > 1")), QStringLiteral("15"));
     EXPECT_TRUE(tickets.files.isEmpty());
 }
@@ -255,7 +255,7 @@ TEST_F(Road, TimeMenuSetsThePlannedLength)
     room.setEnd(QDateTime(QDate(2026, 3, 1), QTime(0, 0, 0)));
     room.timeMenu()->actions()[3]->trigger();
     EXPECT_EQ(room.lengthLabel()->text(), QStringLiteral("- 23:00:00")) << "the end date is not moved";
-    room.ActionBeginExecute();
+    test::click(&room, room.beginButton()->text());
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("结束时间 不得小于 开始时间"));
     room.timeMenu()->actions()[7]->trigger();  // "+ 5:00:00"
     room.setEnd(QDateTime(QDate(2026, 3, 2), QTime(4, 30, 0)));
@@ -273,10 +273,10 @@ TEST_F(Road, CancelKeepsNoBill)
     TFormRoom& room = app->form<TFormRoom>();
     room.OpenRoomIndex = 2;
     room.prepare();
-    room.ActionBeginExecute();
+    test::click(&room, room.beginButton()->text());
     room.prepare();
     prompt.setNextAnswer(true);
-    room.ActionCancelExecute();
+    test::click(&room, QStringLiteral("取消任务"));
     EXPECT_EQ(prompt.titles.last(), QStringLiteral("取消确认"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("空闲"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Bill Where BillIndex > 1")), QStringLiteral("0"));
@@ -293,18 +293,18 @@ TEST_F(Road, ConsumptionAmountsAreChecked)
     EXPECT_EQ(cost.amountEdit()->text(), QStringLiteral("3"));
     for (const char* bad : {"-3", "3a", "", "1.2.3"}) {
         cost.amountEdit()->setText(QString::fromUtf8(bad));
-        cost.ActionYesExecute();
+        test::click(&cost, QStringLiteral("确定"));
         EXPECT_EQ(prompt.messages.last(), QStringLiteral("消费金额格式有误，请重新输入")) << bad;
     }
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost")), QStringLiteral("0"));
     // A new item with its price goes into the catalogue.
     cost.itemCombo()->setEditText(QStringLiteral("护腕"));
     cost.amountEdit()->setText(QStringLiteral("8.5"));
-    cost.SaveItemClick();
+    test::click(&cost, QStringLiteral("保存"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("项目保存成功"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select CostReasonPrice From CostReason Where CostReasonName = '护腕'")), QStringLiteral("8.5"));
     cost.amountEdit()->setText(QStringLiteral("0"));
-    cost.ActionYesExecute();
+    test::click(&cost, QStringLiteral("确定"));
     EXPECT_EQ(v.row(QStringLiteral("Select CostReason, CostMoney, CostBill From Cost")), QStringLiteral("护腕/0/0"));
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -11,12 +12,27 @@
 
 namespace velbrisk::test {
 
-// The visible push button of `w` that reads `text`; fails the test when none.
+// The push button of `w` that reads `text`: a visible one first, else one on
+// a tab page not in front (the page is brought to the front, as a person
+// would). Fails the test when there is none.
 inline QPushButton* buttonOf(QWidget* w, const QString& text)
 {
-    for (QPushButton* b : w->findChildren<QPushButton*>())
-        if (b->text() == text && b->isVisibleTo(w))
+    QPushButton* hidden = nullptr;
+    for (QPushButton* b : w->findChildren<QPushButton*>()) {
+        if (b->text() != text)
+            continue;
+        if (b->isVisibleTo(w))
             return b;
+        if (!hidden && !b->isHidden())
+            hidden = b;
+    }
+    if (hidden) {
+        for (QWidget* page = hidden; page && page != w; page = page->parentWidget())
+            if (auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget()))
+                stack->setCurrentWidget(page);
+        if (hidden->isVisibleTo(w))
+            return hidden;
+    }
     ADD_FAILURE() << "no button " << text.toStdString();
     return nullptr;
 }
