@@ -1,0 +1,94 @@
+#include "bills/Bills.h"
+
+#include "data/PublicFunction.h"
+#include "data/Query.h"
+#include "data/Words.h"
+
+namespace velbrisk {
+
+namespace {
+
+QString billSql(int billIndex)
+{
+    return QStringLiteral("Select * From Bill Where BillIndex = ") + QString::number(billIndex);
+}
+
+}  // namespace
+
+bool loadBill(Query& q, int billIndex, BillFields* out)
+{
+    q.setSql(billSql(billIndex));
+    q.open();
+    if (q.eof()) {
+        q.close();
+        return false;
+    }
+    out->serial = q.str(QStringLiteral("BillSerial"));
+    out->roomName = q.str(QStringLiteral("BillRoomName"));
+    out->roomType = q.str(QStringLiteral("BillRoomType")) == words::byHour() ? words::byHour() : words::perUse();
+    out->roomUser = q.str(QStringLiteral("BillRoomUser"));
+    out->priceText = FormatRounded(q.num(QStringLiteral("BillRoomPrice")));
+    out->begin = q.dateTime(QStringLiteral("BillBeginTime"));
+    out->end = q.dateTime(QStringLiteral("BillEndTime"));
+    out->roomCostText = FormatRounded(q.num(QStringLiteral("BillRoomCost")));
+    out->otherCostText = FormatRounded(q.num(QStringLiteral("BillOtherCost")));
+    out->totalText = FormatRounded(q.num(QStringLiteral("BillTotalCost")));
+    out->remark = q.str(QStringLiteral("BillRemark"));
+    q.close();
+    return true;
+}
+
+double billConsumption(Query& q, int billIndex)
+{
+    q.setSql(QStringLiteral("Select Round(Sum(CostMoney),2) As TotalMoney From Cost Where CostBill = ") + QString::number(billIndex));
+    q.open();
+    const double total = q.num(QStringLiteral("TotalMoney"));
+    q.close();
+    return total;
+}
+
+void storeBillTotals(Query& q, int billIndex, double otherCost, double total)
+{
+    q.setSql(billSql(billIndex));
+    q.open();
+    if (!q.eof()) {
+        q.edit();
+        q.setValue(QStringLiteral("BillOtherCost"), otherCost);
+        q.setValue(QStringLiteral("BillTotalCost"), total);
+        q.post();
+    }
+    q.close();
+}
+
+SaveResult saveBill(Query& q, int billIndex, const BillFields& f)
+{
+    // "1.2.3" is made of digits and dots but is no amount: refused as well.
+    const std::pair<const QString*, const char*> amounts[] = {
+        {&f.priceText, "Price"}, {&f.roomCostText, "RoomCost"}, {&f.otherCostText, "OtherCost"}, {&f.totalText, "Total"}};
+    for (const auto& [text, field] : amounts)
+        if (!IsAmountText(*text) || !IsValidAmountText(*text))
+            return SaveResult::refused(QStringLiteral("金额格式有误，请重新输入"), QString::fromLatin1(field));
+    q.setSql(billSql(billIndex));
+    q.open();
+    if (q.eof()) {
+        q.close();
+        return SaveResult::done();
+    }
+    q.edit();
+    q.setValue(QStringLiteral("BillSerial"), f.serial);
+    q.setValue(QStringLiteral("BillRoomName"), f.roomName);
+    q.setValue(QStringLiteral("BillRoomType"), f.roomType);
+    q.setValue(QStringLiteral("BillRoomUser"), f.roomUser);
+    q.setValue(QStringLiteral("BillRoomPrice"), TextToAmount(f.priceText));
+    q.setValue(QStringLiteral("BillBeginTime"), f.begin);
+    q.setValue(QStringLiteral("BillEndTime"), f.end);
+    q.setValue(QStringLiteral("BillRoomCost"), TextToAmount(f.roomCostText));
+    q.setValue(QStringLiteral("BillOtherCost"), TextToAmount(f.otherCostText));
+    q.setValue(QStringLiteral("BillTotalCost"), TextToAmount(f.totalText));
+    q.setValue(QStringLiteral("BillRemark"), f.remark);
+    q.post();
+    q.close();
+    return SaveResult::done(QStringLiteral("帐单修改成功"));
+}
+
+}  // namespace velbrisk

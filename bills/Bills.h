@@ -1,0 +1,45 @@
+#pragma once
+// Correcting a stored bill: its fields, the total of its consumption entries,
+// and the save of the bill window.
+#include "data/SaveResult.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace velbrisk {
+
+class Query;
+
+// A bill as the bill window shows and takes it; amounts as texts.
+struct BillFields {
+    QString serial;
+    QString roomName;
+    QString roomType;  // "计时收费" or "计次收费"
+    QString roomUser;
+    QString priceText;
+    QDateTime begin;
+    QDateTime end;
+    QString roomCostText;
+    QString otherCostText;
+    QString totalText;
+    QString remark;
+};
+
+// The bill of that key, its amounts rounded for showing; its type is
+// "计时收费", or "计次收费" for any other word. False when there is none.
+bool loadBill(Query& q, int billIndex, BillFields* out);
+
+// Round(Sum(CostMoney), 2) of the bill's consumption entries; 0 with none.
+double billConsumption(Query& q, int billIndex);
+
+// Stores the bill's consumption total and total at once (the bill window
+// does so after each change of its entries, before and whatever its "确定").
+void storeBillTotals(Query& q, int billIndex, double otherCost, double total);
+
+// "确定": the price, room fee, consumption and total must be amounts, in that
+// order (refused with "金额格式有误，请重新输入" and the field: "Price",
+// "RoomCost", "OtherCost", "Total"); then every field is written. A bill that
+// vanished meanwhile is not written, and the save still counts as done.
+SaveResult saveBill(Query& q, int billIndex, const BillFields& fields);
+
+}  // namespace velbrisk
