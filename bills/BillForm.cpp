@@ -80,21 +80,43 @@ TFormBill::TFormBill(AppContext& ctx, QWidget* parent)
         OpenQuery(m_costQuery, QStringLiteral("Select * From Cost Where CostBill = ") + QString::number(EditIndex),
                   words::dbOpenFailed());
     };
-    if (auto* costForm = ctx.forms ? ctx.forms->find<TFormCost>() : nullptr)
-        m_costs->setEditWindow(costForm, [this, costForm] {
-            costForm->NewRoomName = m_room->text();
-            costForm->NewCostBill = EditIndex;
-        });
-    // A change of the entries shows and stores the bill's totals at once.
+    // An entry's change and the bill's totals are written together, in one
+    // transaction: the totals follow the entries in the data file too.
+    auto storeTotals = [this] {
+        Query& q = m_ctx.dm.ADOQueryTemp2;
+        const double other = billConsumption(q, EditIndex);
+        const double fee = IsValidAmountText(m_roomCost->text()) ? TextToAmount(m_roomCost->text()) : 0;
+        storeBillTotals(q, EditIndex, other, TextToAmount(FormatRounded(fee + other)));
+    };
+    auto entryWindow = [this, storeTotals](EditMode mode, int key) {
+        auto* costForm = m_ctx.forms ? m_ctx.forms->find<TFormCost>() : nullptr;
+        if (!costForm)
+            return false;
+        costForm->Mode = mode;
+        costForm->EditIndex = key;
+        costForm->NewRoomName = m_room->text();
+        costForm->NewCostBill = EditIndex;
+        costForm->AlsoWrite = storeTotals;
+        const bool saved = costForm->exec() == QDialog::Accepted;
+        costForm->AlsoWrite = nullptr;
+        return saved;
+    };
+    m_costs->create = [entryWindow] { return entryWindow(EditMode::New, 0); };
+    m_costs->edit = [entryWindow](int key) { return entryWindow(EditMode::Edit, key); };
+    m_costs->remove = [this, storeTotals](int key) -> QString {
+        try {
+            Transaction tx(m_ctx.dm.ADOConnection1);
+            m_ctx.dm.ADOConnection1.exec(QStringLiteral("Delete * From Cost Where CostIndex = ") + QString::number(key));
+            storeTotals();
+            tx.commit();
+        } catch (const Failure& e) {
+            return QStringLiteral("删除失败，没有改变任何记录：") + e.message();
+        }
+        return QString();
+    };
     connect(m_costs, &ListPanel::changed, this, [this] {
         Changed = true;
         Recalculate();
-        try {
-            storeBillTotals(m_ctx.dm.ADOQueryTemp, EditIndex, TextToAmount(m_otherCost->text()),
-                            IsValidAmountText(m_total->text()) ? TextToAmount(m_total->text()) : 0);
-        } catch (const Failure& e) {
-            m_ctx.prompt().inform(e.message());
-        }
     });
 }
 

@@ -30,6 +30,7 @@ QString saveCostEntry(Query& q, const CostEntryInput& in)
         return QStringLiteral("消费金额格式有误，请重新输入");
     const double amount = TextToAmount(in.amountText);
     try {
+        Transaction tx(q.connection());
         if (in.isNew) {
             q.setSql(QStringLiteral("Select * From Cost"));
             q.open();
@@ -50,6 +51,9 @@ QString saveCostEntry(Query& q, const CostEntryInput& in)
         q.setValue(QStringLiteral("CostRemark"), in.remark);
         q.post();
         q.close();
+        if (in.alsoWrite)
+            in.alsoWrite();
+        tx.commit();
     } catch (const Failure& e) {
         q.close();
         return QStringLiteral("数据库打开失败：") + e.message();

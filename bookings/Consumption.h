@@ -4,6 +4,7 @@
 #include "data/SaveResult.h"
 
 #include <QString>
+#include <functional>
 
 namespace velbrisk {
 
@@ -22,6 +23,9 @@ struct CostEntryInput {
     QString reason;
     QString amountText;
     QString remark;
+    // Written in the same transaction as the entry (a bill's totals); a
+    // failure there leaves the entry unwritten too.
+    std::function<void()> alsoWrite;
 };
 
 // Checks and stores one entry. Returns an empty text when stored (or when the

@@ -98,6 +98,7 @@ void TFormCost::ActionYesExecute()
     in.reason = m_item->currentText();
     in.amountText = m_amount->text();
     in.remark = m_remark->toPlainText();
+    in.alsoWrite = AlsoWrite;
     const QString error = saveCostEntry(m_ctx.dm.ADOQueryTemp, in);
     finish(error.isEmpty() ? SaveResult::done() : SaveResult::refused(error, QStringLiteral("Amount")));
 }

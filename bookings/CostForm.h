@@ -2,6 +2,8 @@
 // The consumption entry window: one item charged to a room or a bill.
 #include "widgets/EditDialog.h"
 
+#include <functional>
+
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -17,6 +19,9 @@ public:
 
     QString NewRoomName;
     int NewCostBill = 0;
+    // What the caller writes together with the entry, in one transaction
+    // (the bill window: the bill's totals). Cleared at each showing's end.
+    std::function<void()> AlsoWrite;
 
     void prepare() override;
     void ActionYesExecute();

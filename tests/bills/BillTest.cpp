@@ -3,6 +3,8 @@
 #include "app/MainForm.h"
 #include "bills/BillForm.h"
 #include "bookings/CostForm.h"
+#include "data/Database.h"
+#include "data/ShareDM.h"
 #include "report/Report.h"
 #include "tests/support/Gui.h"
 #include "tests/support/TestData.h"
@@ -100,6 +102,34 @@ TEST_F(Bills, AnEntryAddedIsStoredInTheBillAtOnce)
     });
     bill().exec();
     EXPECT_EQ(stored("BillOtherCost, BillTotalCost"), QStringLiteral("3/23"));
+}
+
+TEST_F(Bills, AnEntryAndTheBillsTotalsAreWrittenTogetherOrNotAtAll)
+{
+    Connection& c = app->dataModule().ADOConnection1;
+    c.setWriteHook([](const QString& sql) {
+        if (sql.startsWith(QStringLiteral("UPDATE Bill")))
+            throw DbError(QStringLiteral("磁盘写入失败"));
+    });
+    test::onNextDialog<TFormBill>([&](TFormBill* b) {
+        test::onNextDialog<TFormCost>([](TFormCost* cost) {
+            cost->amountEdit()->setText(QStringLiteral("5.5"));
+            test::click(cost, QStringLiteral("确定"));
+            EXPECT_TRUE(cost->isVisible()) << "the entry window stays open";
+            test::click(cost, QStringLiteral("取消"));
+        });
+        test::click(b, QStringLiteral("新增"));
+        b->consumption()->grid()->setCurrentRow(0);
+        prompt.setNextAnswer(true);
+        test::click(b, QStringLiteral("删除"));
+        test::click(b, QStringLiteral("取消"));
+    });
+    bill().exec();
+    c.setWriteHook({});
+    EXPECT_TRUE(prompt.messages.contains(QStringLiteral("数据库打开失败：磁盘写入失败")));
+    EXPECT_TRUE(prompt.messages.last().startsWith(QStringLiteral("删除失败，没有改变任何记录")));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost Where CostBill = 2")), QStringLiteral("1")) << "no entry added, none deleted";
+    EXPECT_EQ(stored("BillOtherCost, BillTotalCost"), QStringLiteral("9/29"));
 }
 
 TEST_F(Bills, SavingChecksTheAmountsThenWritesEveryField)
