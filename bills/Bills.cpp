@@ -1,5 +1,6 @@
 #include "bills/Bills.h"
 
+#include "data/ConditionBuilder.h"
 #include "data/PublicFunction.h"
 #include "data/Query.h"
 #include "data/Words.h"
@@ -89,6 +90,37 @@ SaveResult saveBill(Query& q, int billIndex, const BillFields& f)
     q.post();
     q.close();
     return SaveResult::done(QStringLiteral("帐单修改成功"));
+}
+
+QString billSearchCondition(const BillSearch& s)
+{
+    ConditionBuilder c;
+    c.contains(QStringLiteral("BillSerial"), s.serial);
+    if (s.span)
+        c.days(QStringLiteral("BillBeginTime"), s.from, s.to);
+    c.contains(QStringLiteral("BillRoomName"), s.roomName).contains(QStringLiteral("BillRoomUser"), s.roomUser);
+    if (s.roomType == QStringLiteral("计时房间"))
+        c.equals(QStringLiteral("BillRoomType"), words::byHour());
+    else if (s.roomType == QStringLiteral("计次房间"))
+        c.equals(QStringLiteral("BillRoomType"), words::perUse());
+    c.contains(QStringLiteral("BillRemark"), s.remark);
+    return c.text();
+}
+
+QString quickBillCondition(BillSpan span, const QDate& today)
+{
+    const QString column = QStringLiteral("BillBeginTime");
+    switch (span) {
+    case BillSpan::Today:
+        return ConditionBuilder().days(column, today, today).text();
+    case BillSpan::Month:
+        return ConditionBuilder().days(column, QDate(today.year(), today.month(), 1), QDate(today.year(), today.month(), today.daysInMonth())).text();
+    case BillSpan::Year:
+        return ConditionBuilder().days(column, QDate(today.year(), 1, 1), QDate(today.year(), 12, 31)).text();
+    case BillSpan::All:
+        break;
+    }
+    return QString();
 }
 
 }  // namespace velbrisk

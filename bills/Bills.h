@@ -42,4 +42,24 @@ void storeBillTotals(Query& q, int billIndex, double otherCost, double total);
 // vanished meanwhile is not written, and the save still counts as done.
 SaveResult saveBill(Query& q, int billIndex, const BillFields& fields);
 
+// The bill search's choices ("组合搜索").
+struct BillSearch {
+    QString serial;
+    bool span = false;  // "选择帐单时间段"
+    QDate from, to;
+    QString roomName;
+    QString roomUser;
+    QString roomType;  // "所有房间", "计时房间" or "计次房间"
+    QString remark;
+};
+
+// The condition of the combined search: bill number, days, room, user, type,
+// remark, in that order, each only when chosen; typed texts quoted. The days
+// are whole days (a bill at 15:00 on the last day is found).
+QString billSearchCondition(const BillSearch& s);
+
+// The quick searches, over whole days of `today`'s day, month or year.
+enum class BillSpan { Today, Month, Year, All };
+QString quickBillCondition(BillSpan span, const QDate& today);
+
 }  // namespace velbrisk

@@ -36,6 +36,12 @@ ConditionBuilder& ConditionBuilder::dateSpan(const QString& column, const QDate&
     return *this;
 }
 
+ConditionBuilder& ConditionBuilder::days(const QString& column, const QDate& from, const QDate& to)
+{
+    m_text += QStringLiteral(" And (%1 >= %2 And %1 < %3)").arg(column, jetDate(from), jetDate(to.addDays(1)));
+    return *this;
+}
+
 ConditionBuilder& ConditionBuilder::bound(const QString& expression, const char* op, const QString& amountText)
 {
     const QString t = amountText.trimmed();

@@ -21,6 +21,10 @@ public:
     ConditionBuilder& onDay(const QString& column, const QDate& day);
     // " And (Column Between #from# And #to#)": date literals mean 0:00.
     ConditionBuilder& dateSpan(const QString& column, const QDate& from, const QDate& to);
+    // Whole days, from 0:00 of `from` up to, not including, 0:00 of the day
+    // after `to`: " And (Column >= #from# And Column < #to + 1#)". A moment at
+    // 15:00 on the last day is inside.
+    ConditionBuilder& days(const QString& column, const QDate& from, const QDate& to);
     // " And (expression > number)" / " And (expression < number)", exclusive.
     // The number is an amount as typed (sign included), checked to be a
     // number before it goes into the text; nothing for an empty text.

@@ -152,12 +152,14 @@ TEST_F(Tickets, ALongCustomerNameGrowsItsLineAndOverlapsNothing)
             EXPECT_GT(a.rect.height(), 20) << "the line grew to hold the name";
         }
         for (const PlacedText& b : items)
-            if (&a != &b && !a.text.isEmpty() && !b.text.isEmpty())
+            if (&a != &b && !a.text.isEmpty() && !b.text.isEmpty()) {
                 EXPECT_FALSE(a.rect.intersects(b.rect)) << a.text.toStdString() << " overlaps " << b.text.toStdString();
+            }
     }
     for (const PlacedText& a : items)
-        if (a.text.startsWith(QStringLiteral("开始时间：")))
+        if (a.text.startsWith(QStringLiteral("开始时间："))) {
             EXPECT_GE(a.rect.top(), customerBottom - 1e-6) << "the lines below move down";
+        }
     EXPECT_GT(customerBottom, customerTop);
 
     // Read back from the PDF: the whole name, then the lines after it.
@@ -175,8 +177,9 @@ TEST_F(Tickets, AShortTicketKeepsItsTemplateLayout)
 {
     const PreparedReport r = ticketFor(QStringLiteral("O'Brien"));
     for (const PlacedText& a : r.pages[0])
-        if (a.text.startsWith(QStringLiteral("顾客：")))
+        if (a.text.startsWith(QStringLiteral("顾客："))) {
             EXPECT_DOUBLE_EQ(a.rect.height(), 5);
+        }
 }
 
 TEST_F(Tickets, ThePreviewOpensWithTheWholePageInView)
