@@ -6,6 +6,7 @@
 #include "admin/SettingForm.h"
 #include "app/MainForm.h"
 #include "bills/BillForm.h"
+#include "bills/BillReportForm.h"
 #include "bills/BillSearchForm.h"
 #include "app/NetworkForm.h"
 #include "bookings/BookForm.h"
@@ -61,6 +62,7 @@ Application::Application(const StartOptions& options, Platform platform, ReportP
     m_forms.add(new TFormRoom(m_ctx, main));
     m_forms.add(new TFormBill(m_ctx, main));
     m_forms.add(new TFormBillSearch(main));
+    m_forms.add(new TFormBillReport(m_ctx, main));
     m_forms.add(new TFormPower(m_ctx, main));
     m_forms.add(new TFormCostReason(m_ctx, main));
     m_forms.add(new TFormAsk(main));

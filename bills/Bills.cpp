@@ -107,6 +107,22 @@ QString billSearchCondition(const BillSearch& s)
     return c.text();
 }
 
+QString billListSql(const QString& billCondition)
+{
+    return QStringLiteral("Select * From Bill Where (BillIndex > 1)") + billCondition + QStringLiteral(" Order By BillIndex");
+}
+
+QString roomTotalsSql(const QString& billCondition)
+{
+    return QStringLiteral(
+               "Select RoomIndex,RoomName,RoomType,RoomCost,RoomCost2,RoomCost3 From (Select RoomIndex,RoomName,RoomType,"
+               "IIF(Round(Sum(BillRoomCost),2) is null,0,Round(Sum(BillRoomCost),2)) As RoomCost,"
+               "IIF(Round(Sum(BillOtherCost),2) is null,0,Round(Sum(BillOtherCost),2)) As RoomCost2,"
+               "IIF(Round(Sum(BillTotalCost),2) is null,0,Round(Sum(BillTotalCost),2)) As RoomCost3 "
+               "From (Room Left Join Bill on Room.RoomName = Bill.BillRoomName) Where (RoomIndex > 1)")
+           + billCondition + QStringLiteral(" Group By RoomIndex,RoomName,RoomType) Where RoomIndex > 1 Order By RoomIndex");
+}
+
 QString quickBillCondition(BillSpan span, const QDate& today)
 {
     const QString column = QStringLiteral("BillBeginTime");

@@ -58,6 +58,12 @@ struct BillSearch {
 // are whole days (a bill at 15:00 on the last day is found).
 QString billSearchCondition(const BillSearch& s);
 
+// The status report's two lists over a bill condition: the bills by record,
+// and every room with the rounded sums of its bills (0 for a room without
+// any; with a condition, only rooms with a matching bill).
+QString billListSql(const QString& billCondition);
+QString roomTotalsSql(const QString& billCondition);
+
 // The quick searches, over whole days of `today`'s day, month or year.
 enum class BillSpan { Today, Month, Year, All };
 QString quickBillCondition(BillSpan span, const QDate& today);
