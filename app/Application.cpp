@@ -8,6 +8,7 @@
 #include "bills/BillForm.h"
 #include "bills/BillReportForm.h"
 #include "bills/BillSearchForm.h"
+#include "bills/ReportForm.h"
 #include "app/NetworkForm.h"
 #include "bookings/BookForm.h"
 #include "bookings/CostForm.h"
@@ -63,6 +64,7 @@ Application::Application(const StartOptions& options, Platform platform, ReportP
     m_forms.add(new TFormBill(m_ctx, main));
     m_forms.add(new TFormBillSearch(main));
     m_forms.add(new TFormBillReport(m_ctx, main));
+    m_forms.add(new TFormReport(m_ctx, main));
     m_forms.add(new TFormPower(m_ctx, main));
     m_forms.add(new TFormCostReason(m_ctx, main));
     m_forms.add(new TFormAsk(main));

@@ -7,6 +7,7 @@
 #include "app/Forms.h"
 #include "app/NetworkForm.h"
 #include "app/Startup.h"
+#include "bills/ReportForm.h"
 #include "data/ShareDM.h"
 #include "rooms/Countdown.h"
 #include "rooms/RoomForm.h"
@@ -100,10 +101,10 @@ void TFormMain::buildLayout()
     connect(chat, &QPushButton::clicked, this, &TFormMain::OpenHelp);
     connect(m_loginButton, &QPushButton::clicked, this, &TFormMain::ActionLoginExecute);
     connect(m_settingButton, &QPushButton::clicked, this, &TFormMain::SettingButtonClick);
-    for (QPushButton* b : {m_reportButton, m_accountButton})
-        connect(b, &QPushButton::clicked, this, [this, b] {
-            m_ctx.prompt().inform(QStringLiteral("“%1”功能将在后续版本中提供。").arg(b->text()));
-        });
+    connect(m_reportButton, &QPushButton::clicked, this, &TFormMain::ReportButtonClick);
+    connect(m_accountButton, &QPushButton::clicked, this, [this] {
+        m_ctx.prompt().inform(QStringLiteral("“%1”功能将在后续版本中提供。").arg(m_accountButton->text()));
+    });
 
     m_tileArea = new QWidget(central);
     m_tileArea->setMouseTracking(true);
@@ -359,6 +360,16 @@ void TFormMain::ActionLoginExecute()
         return;
     }
     ApplyLogin();
+}
+
+void TFormMain::ReportButtonClick()
+{
+    auto* report = m_ctx.forms ? m_ctx.forms->find<TFormReport>() : nullptr;
+    if (!report)
+        return;
+    report->exec();
+    if (report->Changed)
+        RefreshBoard();
 }
 
 void TFormMain::SettingButtonClick()

@@ -41,6 +41,7 @@ public:
     void ShowLaunchers();
     void ActionLoginExecute();
     void SettingButtonClick();
+    void ReportButtonClick();  // "经营报表"
 
     void RefreshBoard();
     void ArrangeTiles(bool large);

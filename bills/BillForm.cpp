@@ -190,4 +190,24 @@ void TFormBill::PrintTicketClick()
         showTicket(m_ctx.dm.ADOConnection1, EditIndex, m_ctx.g.resourcePath(QStringLiteral("Frf/Ticket.frf")), *m_ctx.reports);
 }
 
+bool editBill(AppContext& ctx, int billIndex)
+{
+    auto* bill = ctx.forms ? ctx.forms->find<TFormBill>() : nullptr;
+    if (!bill)
+        return false;
+    bill->Mode = EditMode::Edit;
+    bill->EditIndex = billIndex;
+    bill->exec();
+    return bill->Changed;
+}
+
+void printList(AppContext& ctx, Query& list, const QString& templateFile, const QString& title)
+{
+    QString error;
+    if (!list.isOpen() || !ctx.reports)
+        return;
+    if (!presentReport(ctx.g.resourcePath(templateFile), &list, {}, *ctx.reports, title, &error))
+        ctx.prompt().inform(error);
+}
+
 }  // namespace velbrisk

@@ -50,4 +50,11 @@ private:
     ListPanel* m_costs;
 };
 
+// Opens the bill window on a bill, as the lists do on a double-click; true
+// when it changed something.
+bool editBill(AppContext& ctx, int billIndex);
+
+// Prints a list through one of the program's templates ("Frf/...").
+void printList(AppContext& ctx, Query& list, const QString& templateFile, const QString& title);
+
 }  // namespace velbrisk

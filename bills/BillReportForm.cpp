@@ -45,7 +45,7 @@ TFormBillReport::TFormBillReport(AppContext& ctx, QWidget* parent)
     m_byRecord->setChecked(true);
     QVBoxLayout* ops = group("报表操作");
     ops->addWidget(makeButton(this, QStringLiteral("导出Excel"), [this] { exportList(); }));
-    ops->addWidget(makeButton(this, QStringLiteral("打印报表"), [this] { printList(); }));
+    ops->addWidget(makeButton(this, QStringLiteral("打印报表"), [this] { printReport(); }));
     side->addStretch();
     side->addWidget(makeButton(this, QStringLiteral("退出"), [this] { reject(); }));
     layout->addLayout(side);
@@ -139,32 +139,16 @@ void TFormBillReport::exportList()
                       m_ctx.forms ? m_ctx.forms->find<TFormProgress>() : nullptr);
 }
 
-void TFormBillReport::printList()
+void TFormBillReport::printReport()
 {
-    Query& q = byRoom() ? m_rooms : m_bills;
-    if (!q.isOpen() || !m_ctx.reports)
-        return;
-    const QString file = byRoom() ? QStringLiteral("Frf/RunReport2.frf") : QStringLiteral("Frf/RunReport.frf");
-    QString error;
-    const auto tmpl = ReportTemplate::load(m_ctx.g.resourcePath(file), &error);
-    if (!tmpl) {
-        m_ctx.prompt().inform(error);
-        return;
-    }
-    const PreparedReport r = prepareReport(*tmpl, &q, {});
-    q.first();
-    m_ctx.reports->present(r, windowTitle());
+    printList(m_ctx, byRoom() ? m_rooms : m_bills,
+              byRoom() ? QStringLiteral("Frf/RunReport2.frf") : QStringLiteral("Frf/RunReport.frf"), windowTitle());
 }
 
 void TFormBillReport::openBill()
 {
-    auto* bill = m_ctx.forms ? m_ctx.forms->find<TFormBill>() : nullptr;
-    if (!bill || !m_billGrid->moveQueryToCurrent() || m_bills.isNull(QStringLiteral("BillIndex")))
-        return;
-    bill->Mode = EditMode::Edit;
-    bill->EditIndex = int(m_bills.integer(QStringLiteral("BillIndex")));
-    bill->exec();
-    if (bill->Changed) {
+    if (m_billGrid->moveQueryToCurrent() && !m_bills.isNull(QStringLiteral("BillIndex"))
+        && editBill(m_ctx, int(m_bills.integer(QStringLiteral("BillIndex"))))) {
         Changed = true;
         Reload();
     }

@@ -33,7 +33,7 @@ private:
     void monthRecords();
     void customSearch();
     void exportList();
-    void printList();
+    void printReport();
     void openBill();
 
     AppContext& m_ctx;

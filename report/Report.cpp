@@ -448,6 +448,19 @@ bool writePdf(const PreparedReport& r, const QString& path)
     return printReport(r, writer);
 }
 
+bool presentReport(const QString& templatePath, Query* master, const VariableProvider& variables,
+                   ReportPresenter& presenter, const QString& title, QString* error)
+{
+    const auto tmpl = ReportTemplate::load(templatePath, error);
+    if (!tmpl)
+        return false;
+    const PreparedReport r = prepareReport(*tmpl, master, variables);
+    if (master && master->isOpen())
+        master->first();  // the list stands where it was printed from
+    presenter.present(r, title);
+    return true;
+}
+
 void PdfPresenter::present(const PreparedReport& report, const QString& title)
 {
     const QString path = m_folder + QStringLiteral("/%1-%2.pdf").arg(title).arg(files.size() + 1);

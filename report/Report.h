@@ -97,6 +97,11 @@ public:
     virtual void present(const PreparedReport& report, const QString& title) = 0;
 };
 
+// Loads a template, prepares it over `master` and presents it under `title`.
+// False with `error` set when the template cannot be read.
+bool presentReport(const QString& templatePath, Query* master, const VariableProvider& variables,
+                   ReportPresenter& presenter, const QString& title, QString* error);
+
 // Writes each presented report to a PDF file (tests and headless runs).
 class PdfPresenter : public ReportPresenter {
 public:

@@ -18,6 +18,7 @@
 #include "rooms/RoomForm2.h"
 #include "rooms/RoomTile.h"
 #include "tests/support/Gui.h"
+#include "tests/support/ProgramTest.h"
 #include "tests/support/TestData.h"
 #include "widgets/DataGrid.h"
 
@@ -54,24 +55,15 @@ public:
     QStringList captions, prompts;
 };
 
-class Admin : public ::testing::Test {
+class Admin : public test::ProgramTest {
 protected:
-    TestVenue v{false};
-    ScriptedPrompter prompt;
-    RecordingSound sound;
-    RecordingOpener opener;
-    PdfPresenter reports{v.dir()};
-    std::unique_ptr<Application> app;
+    // The venue folder holds the program's files too (its own ring file).
+    QString programDir() const override { return v.dir(); }
     Options options() { return Options(v.iniFile(), v.dir()); }
 
     void SetUp() override
     {
-        StartOptions o;
-        o.appDir = v.dir();
-        o.programDir = v.dir();
-        app = std::make_unique<Application>(o, Platform{&prompt, &sound, &opener}, &reports);
-        ASSERT_TRUE(app->formMain().startUp());
-        v.db().open(v.dataFile());
+        ProgramTest::SetUp();
         TFormRoom2& f = app->form<TFormRoom2>();
         f.Mode = EditMode::New;
         f.prepare();

@@ -7,6 +7,7 @@
 #include "bills/BillSearchForm.h"
 #include "report/Report.h"
 #include "tests/support/Gui.h"
+#include "tests/support/ProgramTest.h"
 #include "tests/support/TestData.h"
 #include "widgets/DataGrid.h"
 
@@ -19,23 +20,11 @@ using velbrisk::test::TestVenue;
 
 namespace {
 
-class StatusReport : public ::testing::Test {
+class StatusReport : public test::ProgramTest {
 protected:
-    TestVenue v{false};
-    ScriptedPrompter prompt;
-    RecordingSound sound;
-    RecordingOpener opener;
-    PdfPresenter reports{v.dir()};
-    std::unique_ptr<Application> app;
-
     void SetUp() override
     {
-        StartOptions o;
-        o.appDir = v.dir();
-        o.programDir = QStringLiteral(VELBRISK_SOURCE_DIR);
-        app = std::make_unique<Application>(o, Platform{&prompt, &sound, &opener}, &reports);
-        ASSERT_TRUE(app->formMain().startUp());
-        v.db().open(v.dataFile());
+        ProgramTest::SetUp();
         const QDate today = QDate::currentDate();
         const QString lastDay = QDate(today.year(), today.month(), today.daysInMonth()).toString(QStringLiteral("yyyy-MM-dd"));
         v.exec(QStringLiteral("Insert Into Room (RoomName, RoomType, RoomState) Values ('羽毛球1号', '计时收费', '空闲')"));
@@ -73,8 +62,8 @@ TEST_F(StatusReport, ByRecordAndByRoomWithTheirFooters)
     r.exec();
     ASSERT_EQ(opener.opened.size(), 1);
     EXPECT_TRUE(opener.opened[0].endsWith(QStringLiteral(".xlsx")));
-    ASSERT_EQ(reports.reports.size(), 1);
-    EXPECT_TRUE(reports.reports[0].texts().contains(QStringLiteral("经营状况报表（按房间）"))) << "the room view prints its own";
+    ASSERT_EQ(printed.reports.size(), 1);
+    EXPECT_TRUE(printed.reports[0].texts().contains(QStringLiteral("经营状况报表（按房间）"))) << "the room view prints its own";
 }
 
 TEST_F(StatusReport, ACustomSearchAndADoubleClickToTheBill)

@@ -7,6 +7,7 @@
 #include "data/ShareDM.h"
 #include "report/Report.h"
 #include "tests/support/Gui.h"
+#include "tests/support/ProgramTest.h"
 #include "tests/support/TestData.h"
 #include "widgets/DataGrid.h"
 #include "widgets/ListPanel.h"
@@ -21,23 +22,11 @@ using velbrisk::test::TestVenue;
 
 namespace {
 
-class Bills : public ::testing::Test {
+class Bills : public test::ProgramTest {
 protected:
-    TestVenue v{false};
-    ScriptedPrompter prompt;
-    RecordingSound sound;
-    RecordingOpener opener;
-    PdfPresenter tickets{v.dir()};
-    std::unique_ptr<Application> app;
-
     void SetUp() override
     {
-        StartOptions o;
-        o.appDir = v.dir();
-        o.programDir = QStringLiteral(VELBRISK_SOURCE_DIR);
-        app = std::make_unique<Application>(o, Platform{&prompt, &sound, &opener}, &tickets);
-        ASSERT_TRUE(app->formMain().startUp());
-        v.db().open(v.dataFile());
+        ProgramTest::SetUp();
         // A bill whose stored consumption (9) no longer matches its entry (3).
         v.exec(QStringLiteral("Insert Into Bill (BillSerial, BillRoomName, BillRoomType, BillRoomUser, BillRoomPrice, "
                               "BillBeginTime, BillEndTime, BillRoomCost, BillOtherCost, BillTotalCost, BillRemark) Values "
@@ -163,8 +152,8 @@ TEST_F(Bills, TheTicketPrintsAgain)
         test::click(b, QStringLiteral("取消"));
     });
     bill().exec();
-    ASSERT_EQ(tickets.reports.size(), 1);
-    const QStringList texts = tickets.reports[0].texts();
+    ASSERT_EQ(printed.reports.size(), 1);
+    const QStringList texts = printed.reports[0].texts();
     EXPECT_TRUE(texts.contains(QStringLiteral("单据编号：261210001")));
     EXPECT_TRUE(texts.contains(QStringLiteral("矿泉水")));
 }

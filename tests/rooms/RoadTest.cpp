@@ -14,6 +14,7 @@
 #include "rooms/RoomTask.h"
 #include "rooms/RoomTile.h"
 #include "tests/support/Gui.h"
+#include "tests/support/ProgramTest.h"
 #include "tests/support/TestData.h"
 #include "widgets/DataGrid.h"
 
@@ -39,25 +40,8 @@ QString pdfText(const QString& path)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-class Road : public ::testing::Test {
+class Road : public test::ProgramTest {
 protected:
-    TestVenue v{false};
-    ScriptedPrompter prompt;
-    RecordingSound sound;
-    RecordingOpener opener;
-    PdfPresenter tickets{v.dir()};
-    std::unique_ptr<Application> app;
-
-    void SetUp() override
-    {
-        StartOptions o;
-        o.appDir = v.dir();
-        o.programDir = QStringLiteral(VELBRISK_SOURCE_DIR);  // pictures and templates of the source tree
-        app = std::make_unique<Application>(o, Platform{&prompt, &sound, &opener}, &tickets);
-        ASSERT_TRUE(app->formMain().startUp()) << prompt.messages.join(QLatin1Char('\n')).toStdString();
-        v.db().open(v.dataFile());  // the test's own look at the data file
-    }
-
     void addRoom(const QString& name, const QString& type, const QString& price)
     {
         TFormRoom2& f = app->form<TFormRoom2>();
@@ -146,8 +130,8 @@ TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
     EXPECT_EQ(board.countLabel(0)->text(), QStringLiteral("空闲：1"));
 
     // The ticket, read back from the PDF it printed.
-    ASSERT_EQ(tickets.files.size(), 1);
-    const QString text = pdfText(tickets.files[0]);
+    ASSERT_EQ(printed.files.size(), 1);
+    const QString text = pdfText(printed.files[0]);
     for (const QString& s : QStringList{serial, QStringLiteral("羽毛球1号"), QStringLiteral("张三"), QStringLiteral("运动饮料"),
                              QStringLiteral("6.00"), QStringLiteral("20.00"), QStringLiteral("26.00"),
                              today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 10:00:00"),
@@ -239,7 +223,7 @@ TEST_F(Road, NoTicketWhenTheSettingSaysSo)
     prompt.setNextAnswer(true);
     test::click(&room, QStringLiteral("埋单结帐"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select BillRoomCost From Bill Where BillIndex > 1")), QStringLiteral("15"));
-    EXPECT_TRUE(tickets.files.isEmpty());
+    EXPECT_TRUE(printed.files.isEmpty());
 }
 
 TEST_F(Road, TimeMenuSetsThePlannedLength)
