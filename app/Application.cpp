@@ -11,6 +11,7 @@
 #include "bills/ReportForm.h"
 #include "app/NetworkForm.h"
 #include "bookings/BookForm.h"
+#include "bookings/BookStateForm.h"
 #include "bookings/CostForm.h"
 #include "bookings/CostReasonForm.h"
 #include "report/PreviewForm.h"
@@ -64,6 +65,7 @@ Application::Application(const StartOptions& options, Platform platform, ReportP
     m_forms.add(new TFormBill(m_ctx, main));
     m_forms.add(new TFormBillSearch(main));
     m_forms.add(new TFormBillReport(m_ctx, main));
+    m_forms.add(new TFormBookState(m_ctx, main));
     m_forms.add(new TFormReport(m_ctx, main));
     m_forms.add(new TFormPower(m_ctx, main));
     m_forms.add(new TFormCostReason(m_ctx, main));

@@ -6,6 +6,7 @@
 #include "bills/BillReportForm.h"
 #include "bills/BillSearchForm.h"
 #include "bills/Bills.h"
+#include "bookings/BookStateForm.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "data/Words.h"
@@ -68,7 +69,10 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
     range->addWidget(m_state);
     range->addWidget(m_roomSort);
     QVBoxLayout* roomOps = group(live, "报表处理");
-    button(roomOps, "预订状况", [this] { notYet(QStringLiteral("预订状况")); });
+    button(roomOps, "预订状况", [this] {
+        if (auto* calendar = m_ctx.forms ? m_ctx.forms->find<TFormBookState>() : nullptr)
+            calendar->exec();
+    });
     button(roomOps, "报表分析", [this] { notYet(QStringLiteral("报表分析")); });
     button(roomOps, "导出Excel", [this] {
         ExportGridToExcel(*m_roomGrid, m_ctx.g, m_ctx.platform, m_ctx.forms ? m_ctx.forms->find<TFormProgress>() : nullptr);

@@ -87,4 +87,42 @@ QString deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, const 
     return QString();
 }
 
+Span bookedHours(const QDateTime& begin, const QDateTime& end, const QDate& day)
+{
+    const QDateTime from(day, QTime(0, 0, 1)), to(day, QTime(23, 59, 59));
+    if (begin > to || end < from || end < begin)
+        return {};
+    return {begin.date() < day ? 0 : begin.time().hour(), end.date() > day ? 23 : end.time().hour()};
+}
+
+Span bookedDays(const QDateTime& begin, const QDateTime& end, const QDate& day)
+{
+    const QDate first(day.year(), day.month(), 1), last(day.year(), day.month(), day.daysInMonth());
+    if (begin > QDateTime(last, QTime(23, 59, 59)) || end < QDateTime(first, QTime(0, 0, 1)) || end < begin)
+        return {};
+    return {begin.date() < first ? 1 : begin.date().day(), end.date() > last ? last.day() : end.date().day()};
+}
+
+CalendarMarks calendarMarks(Query& q, const QDate& day)
+{
+    CalendarMarks marks;
+    const QDate first(day.year(), day.month(), 1);
+    // Every booking that touches the month; the day is inside it.
+    q.setSql(QStringLiteral("Select * From Book Where (BookIndex > 1) And (BookBeginTime < %1) And (BookEndTime >= %2)")
+                 .arg(jetDate(first.addMonths(1)), jetDateTime(QDateTime(first, QTime(0, 0, 1)))));
+    q.open();
+    for (; !q.eof(); q.next()) {
+        const QString room = q.str(QStringLiteral("BookRoom"));
+        const QDateTime b = q.dateTime(QStringLiteral("BookBeginTime")), e = q.dateTime(QStringLiteral("BookEndTime"));
+        const Span h = bookedHours(b, e, day);
+        for (int i = h.first; i <= h.last; ++i)
+            marks.hours[room].insert(i);
+        const Span d = bookedDays(b, e, day);
+        for (int i = d.first; i <= d.last; ++i)
+            marks.days[room].insert(i);
+    }
+    q.close();
+    return marks;
+}
+
 }  // namespace velbrisk

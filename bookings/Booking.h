@@ -1,9 +1,13 @@
 #pragma once
 // Bookings and the room state "预订" they bring.
 #include <QDateTime>
+#include <QHash>
+#include <QSet>
 #include <QString>
 
 namespace velbrisk {
+
+class Query;
 
 class TShareDataModule;
 
@@ -27,5 +31,25 @@ QString saveBooking(TShareDataModule& dm, const BookingInput& in);
 // Deletes a booking; when it was the room's last one, a booked room becomes
 // free, in the same transaction.
 QString deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, const QString& roomName);
+
+// The booking calendar's marks. A booking covers a day when it begins by
+// 23:59:59 of the day and ends at 0:00:01 or later; on its first day it is
+// marked from its begin hour, on its last day up to its end hour (that hour
+// included), whole between. Whole dates are compared, so a booking of more
+// than a month is marked on the right days only.
+struct Span {
+    int first = 0;
+    int last = -1;  // inclusive; empty when last < first
+};
+Span bookedHours(const QDateTime& begin, const QDateTime& end, const QDate& day);
+// Days of the month of `day` (1 to the month's own last day).
+Span bookedDays(const QDateTime& begin, const QDateTime& end, const QDate& day);
+
+// Every booking's marks on the day and in its month, by room name.
+struct CalendarMarks {
+    QHash<QString, QSet<int>> hours;  // 0..23
+    QHash<QString, QSet<int>> days;   // 1..31
+};
+CalendarMarks calendarMarks(Query& q, const QDate& day);
 
 }  // namespace velbrisk
