@@ -5,11 +5,13 @@
 #include "admin/PowerForm.h"
 #include "admin/SettingForm.h"
 #include "app/MainForm.h"
+#include "app/NetworkForm.h"
+#include "bills/BillCakeForm.h"
 #include "bills/BillForm.h"
 #include "bills/BillReportForm.h"
 #include "bills/BillSearchForm.h"
 #include "bills/ReportForm.h"
-#include "app/NetworkForm.h"
+#include "bills/RoomCakeForm.h"
 #include "bookings/BookForm.h"
 #include "bookings/BookStateForm.h"
 #include "bookings/CostForm.h"
@@ -66,6 +68,8 @@ Application::Application(const StartOptions& options, Platform platform, ReportP
     m_forms.add(new TFormBillSearch(main));
     m_forms.add(new TFormBillReport(m_ctx, main));
     m_forms.add(new TFormBookState(m_ctx, main));
+    m_forms.add(new TFormRoomCake(m_ctx, main));
+    m_forms.add(new TFormBillCake(m_ctx, main));
     m_forms.add(new TFormReport(m_ctx, main));
     m_forms.add(new TFormPower(m_ctx, main));
     m_forms.add(new TFormCostReason(m_ctx, main));

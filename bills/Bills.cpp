@@ -123,6 +123,21 @@ QString roomTotalsSql(const QString& billCondition)
            + billCondition + QStringLiteral(" Group By RoomIndex,RoomName,RoomType) Where RoomIndex > 1 Order By RoomIndex");
 }
 
+QString roomStateChartSql()
+{
+    return QStringLiteral("Select RoomState,Count(RoomState) As StateNum From Room Where RoomIndex > 1 Group By RoomState");
+}
+
+QString billChartSql(const QString& content, const QString& billCondition)
+{
+    if (content == QStringLiteral("物品消费"))
+        return QStringLiteral("Select CostReason,Round(Sum(CostMoney),2) As TotalSum From Bill,Cost Where (BillIndex = CostBill) And (BillIndex > 1)")
+               + billCondition + QStringLiteral(" Group By CostReason Order By Sum(CostMoney) Desc");
+    const QString field = content == QStringLiteral("经营收入") ? QStringLiteral("BillTotalCost") : QStringLiteral("BillRoomCost");
+    return QStringLiteral("Select RoomName,Round(Sum(%1),2) As TotalSum From Room,Bill Where (RoomName = BillRoomName) And (RoomIndex > 1)").arg(field)
+           + billCondition + QStringLiteral(" Group By RoomName Order By Sum(%1) Desc").arg(field);
+}
+
 QString quickBillCondition(BillSpan span, const QDate& today)
 {
     const QString column = QStringLiteral("BillBeginTime");

@@ -64,6 +64,11 @@ QString billSearchCondition(const BillSearch& s);
 QString billListSql(const QString& billCondition);
 QString roomTotalsSql(const QString& billCondition);
 
+// The business charts' queries: the rooms by state, and "房租收入",
+// "物品消费" or "经营收入" over a bill condition, largest first.
+QString roomStateChartSql();
+QString billChartSql(const QString& content, const QString& billCondition);
+
 // The quick searches, over whole days of `today`'s day, month or year.
 enum class BillSpan { Today, Month, Year, All };
 QString quickBillCondition(BillSpan span, const QDate& today);

@@ -2,10 +2,12 @@
 
 #include "app/AppContext.h"
 #include "app/Forms.h"
+#include "bills/BillCakeForm.h"
 #include "bills/BillForm.h"
 #include "bills/BillReportForm.h"
 #include "bills/BillSearchForm.h"
 #include "bills/Bills.h"
+#include "bills/RoomCakeForm.h"
 #include "bookings/BookStateForm.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
@@ -73,7 +75,10 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
         if (auto* calendar = m_ctx.forms ? m_ctx.forms->find<TFormBookState>() : nullptr)
             calendar->exec();
     });
-    button(roomOps, "报表分析", [this] { notYet(QStringLiteral("报表分析")); });
+    button(roomOps, "报表分析", [this] {
+        if (auto* chart = m_ctx.forms ? m_ctx.forms->find<TFormRoomCake>() : nullptr)
+            chart->exec();
+    });
     button(roomOps, "导出Excel", [this] {
         ExportGridToExcel(*m_roomGrid, m_ctx.g, m_ctx.platform, m_ctx.forms ? m_ctx.forms->find<TFormProgress>() : nullptr);
     });
@@ -104,7 +109,12 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
         if (status->Changed)
             RefreshBills();
     });
-    button(billOps, "报表分析", [this] { notYet(QStringLiteral("报表分析")); });
+    button(billOps, "报表分析", [this] {
+        if (auto* chart = m_ctx.forms ? m_ctx.forms->find<TFormBillCake>() : nullptr) {
+            chart->BillCondition = BillCondition;
+            chart->exec();
+        }
+    });
     button(billOps, "导出Excel", [this] {
         ExportGridToExcel(*m_billGrid, m_ctx.g, m_ctx.platform, m_ctx.forms ? m_ctx.forms->find<TFormProgress>() : nullptr);
     });
@@ -225,11 +235,6 @@ void TFormReport::openBill()
     if (m_billGrid->moveQueryToCurrent() && !m_bills.isNull(QStringLiteral("BillIndex"))
         && editBill(m_ctx, int(m_bills.integer(QStringLiteral("BillIndex")))))
         RefreshBills();
-}
-
-void TFormReport::notYet(const QString& what)
-{
-    m_ctx.prompt().inform(QStringLiteral("“%1”功能将在后续版本中提供。").arg(what));
 }
 
 }  // namespace velbrisk

@@ -38,7 +38,6 @@ private:
     void print(Query& q, const QString& templateFile);
     void openRoom();
     void openBill();
-    void notYet(const QString& what);
 
     AppContext& m_ctx;
     Query m_rooms;
