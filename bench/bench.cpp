@@ -1,6 +1,9 @@
 // Benchmarks of the data layer on a venue with years of data. Reports each
 // measure as a ratio against the same work done directly on the engine.
 //   cmake --build build --target bench && build/bench [data-file]
+#include "bills/Bills.h"
+#include "bookings/Booking.h"
+#include "data/ChartData.h"
 #include "data/Database.h"
 #include "data/JetSql.h"
 #include "data/Options.h"
@@ -342,6 +345,75 @@ int main(int argc, char** argv)
                                      .arg(billDay)
                                      .arg(kBills + 1));
     row("one checkout (bill, income, links, room)", checkoutLayer, checkoutEngine);
+
+    // 8. The business reports over the bills.
+    const QDate monthDay = QDate::fromString(day(500), QStringLiteral("yyyy-MM-dd"));
+    const QString month = quickBillCondition(BillSpan::Month, monthDay);
+    {
+        const QString list = billListSql(month);
+        const QString listEngine = translateJet(list);
+        const double layer = medianMs(20, [&] {
+            Query q(c);
+            q.setSql(list);
+            q.open();
+            q.fetchMore(256);
+            q.recordCount();
+            q.sum(QStringLiteral("BillTotalCost"));
+        });
+        const double engine = medianMs(20, [&] {
+            engineRows(c, listEngine, 257);
+            engineRows(c, QStringLiteral("SELECT COUNT(*) FROM (%1)").arg(listEngine));
+            engineRows(c, QStringLiteral("SELECT TOTAL(BillTotalCost) FROM (%1)").arg(listEngine));
+        });
+        row("reports window: a month's bills, first screen and footers", layer, engine);
+    }
+    for (const auto& [what, condition] : {std::pair<const char*, QString>{"status report by room, a month", month},
+                                          std::pair<const char*, QString>{"status report by room, all bills", QString()}}) {
+        const QString sql = roomTotalsSql(condition);
+        const QString engineSql = translateJet(sql);
+        const double layer = medianMs(5, [&] { layerRows(c, sql); });
+        const double engine = medianMs(5, [&] { engineRows(c, engineSql); });
+        row(what, layer, engine);
+    }
+    {
+        const QString sql = billChartSql(QStringLiteral("物品消费"), month);
+        const QString engineSql = translateJet(sql);
+        const double layer = medianMs(10, [&] {
+            Query q(c);
+            q.setSql(sql);
+            q.open();
+            readChartPoints(q, QStringLiteral("CostReason"), QStringLiteral("TotalSum"));
+        });
+        const double engine = medianMs(10, [&] { engineRows(c, engineSql, 20); });
+        row("business chart \"物品消费\", a month", layer, engine);
+    }
+    {
+        // The booking calendar over 10,000 bookings (added once to the data set).
+        Statement count(c.handle(), QStringLiteral("SELECT COUNT(*) FROM Book"));
+        count.step();
+        if (count.column(0).toInt() < 10000) {
+            c.begin();
+            Statement ins = c.prepareEngine(QStringLiteral("INSERT INTO Book (BookRoom, BookBeginTime, BookEndTime) VALUES (?, ?, ?)"));
+            for (int i = 0; i < 10000; ++i) {
+                const QDateTime b(kFirstDay.addDays(i % kDays), QTime(8 + i % 12, 0));
+                ins.reset();
+                ins.bind(1, QStringLiteral("场地%1").arg(i % kRooms + 1, 4, 10, QLatin1Char('0')));
+                ins.bind(2, b);
+                ins.bind(3, b.addSecs(3600 * (1 + i % 30)));
+                ins.step();
+            }
+            c.commit();
+        }
+        const QDate first(monthDay.year(), monthDay.month(), 1);
+        const QString engineSql = QStringLiteral("SELECT * FROM Book WHERE BookIndex > 1 AND BookBeginTime < '%1' AND BookEndTime >= '%2 00:00:01'")
+                                      .arg(first.addMonths(1).toString(QStringLiteral("yyyy-MM-dd")), first.toString(QStringLiteral("yyyy-MM-dd")));
+        const double layer = medianMs(20, [&] {
+            Query q(c);
+            calendarMarks(q, monthDay);
+        });
+        const double engine = medianMs(20, [&] { engineRows(c, engineSql); });
+        row("booking calendar, a day and its month (10,000 bookings)", layer, engine);
+    }
     std::printf("\n");
     return 0;
 }

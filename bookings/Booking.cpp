@@ -87,10 +87,32 @@ QString deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, const 
     return QString();
 }
 
+namespace {
+
+// Moments compared by their date and time of day: no time zone work per row.
+bool before(const QDateTime& a, const QDate& d, const QTime& t)
+{
+    return a.date() < d || (a.date() == d && a.time() < t);
+}
+
+bool after(const QDateTime& a, const QDate& d, const QTime& t)
+{
+    return a.date() > d || (a.date() == d && a.time() > t);
+}
+
+// The booking touches the days from `first` to `last`: it begins by 23:59:59
+// of the last and ends at 0:00:01 of the first or later.
+bool touches(const QDateTime& begin, const QDateTime& end, const QDate& first, const QDate& last)
+{
+    const bool backwards = end.date() < begin.date() || (end.date() == begin.date() && end.time() < begin.time());
+    return !backwards && !after(begin, last, QTime(23, 59, 59)) && !before(end, first, QTime(0, 0, 1));
+}
+
+}  // namespace
+
 Span bookedHours(const QDateTime& begin, const QDateTime& end, const QDate& day)
 {
-    const QDateTime from(day, QTime(0, 0, 1)), to(day, QTime(23, 59, 59));
-    if (begin > to || end < from || end < begin)
+    if (!touches(begin, end, day, day))
         return {};
     return {begin.date() < day ? 0 : begin.time().hour(), end.date() > day ? 23 : end.time().hour()};
 }
@@ -98,7 +120,7 @@ Span bookedHours(const QDateTime& begin, const QDateTime& end, const QDate& day)
 Span bookedDays(const QDateTime& begin, const QDateTime& end, const QDate& day)
 {
     const QDate first(day.year(), day.month(), 1), last(day.year(), day.month(), day.daysInMonth());
-    if (begin > QDateTime(last, QTime(23, 59, 59)) || end < QDateTime(first, QTime(0, 0, 1)) || end < begin)
+    if (!touches(begin, end, first, last))
         return {};
     return {begin.date() < first ? 1 : begin.date().day(), end.date() > last ? last.day() : end.date().day()};
 }
@@ -111,9 +133,20 @@ CalendarMarks calendarMarks(Query& q, const QDate& day)
     q.setSql(QStringLiteral("Select * From Book Where (BookIndex > 1) And (BookBeginTime < %1) And (BookEndTime >= %2)")
                  .arg(jetDate(first.addMonths(1)), jetDateTime(QDateTime(first, QTime(0, 0, 1)))));
     q.open();
+    const int roomCol = q.fieldIndex(QStringLiteral("BookRoom"));
+    const int beginCol = q.fieldIndex(QStringLiteral("BookBeginTime"));
+    const int endCol = q.fieldIndex(QStringLiteral("BookEndTime"));
+    // The stored texts read as plain dates and times: the marks compare
+    // dates and hours only, so no time zone work is done per booking.
+    auto moment = [&](int col) {
+        const QString t = q.valueAt(q.recNo(), col).toString();
+        const QStringView v(t);
+        auto number = [&](qsizetype at, qsizetype n) { return v.size() >= at + n ? v.mid(at, n).toInt() : 0; };
+        return QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)), QTime(number(11, 2), number(14, 2), number(17, 2)), Qt::UTC);
+    };
     for (; !q.eof(); q.next()) {
-        const QString room = q.str(QStringLiteral("BookRoom"));
-        const QDateTime b = q.dateTime(QStringLiteral("BookBeginTime")), e = q.dateTime(QStringLiteral("BookEndTime"));
+        const QString room = q.valueAt(q.recNo(), roomCol).toString();
+        const QDateTime b = moment(beginCol), e = moment(endCol);
         const Span h = bookedHours(b, e, day);
         for (int i = h.first; i <= h.last; ++i)
             marks.hours[room].insert(i);

@@ -85,6 +85,7 @@ static const char* const kIndexes[] = {
     "CREATE INDEX ixRoomState ON Room(RoomState)",
     "CREATE INDEX ixBillSerial ON Bill(BillSerial)",
     "CREATE INDEX ixBillCreateTime ON Bill(BillCreateTime)",
+    "CREATE INDEX ixBillBeginTime ON Bill(BillBeginTime)",  // the bill lists by period
     "CREATE INDEX ixBillRoomName ON Bill(BillRoomName)",
     "CREATE INDEX ixBookRoom ON Book(BookRoom)",
     "CREATE INDEX ixBookBegin ON Book(BookBeginTime)",
