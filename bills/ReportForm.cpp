@@ -92,6 +92,7 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
         auto* search = m_ctx.forms ? m_ctx.forms->find<TFormBillSearch>() : nullptr;
         if (search && search->exec() == QDialog::Accepted) {
             BillCondition = search->Condition;
+            m_searched = true;
             RefreshBills();
         }
     });
@@ -162,6 +163,9 @@ int TFormReport::exec()
 void TFormReport::prepare()
 {
     Changed = false;
+    // Until a search chose otherwise: the month of the day the window opens.
+    if (!m_searched)
+        BillCondition = quickBillCondition(BillSpan::Month, QDate::currentDate());
     RefreshRooms();
     RefreshBills();
 }

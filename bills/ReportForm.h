@@ -48,6 +48,7 @@ private:
     QComboBox* m_roomSort;
     QComboBox* m_billSort;
     QComboBox* m_direction;
+    bool m_searched = false;  // a bill search has set BillCondition
 };
 
 }  // namespace velbrisk
