@@ -86,6 +86,8 @@ static const char* const kIndexes[] = {
     "CREATE INDEX ixBillSerial ON Bill(BillSerial)",
     "CREATE INDEX ixBillCreateTime ON Bill(BillCreateTime)",
     "CREATE INDEX ixBillBeginTime ON Bill(BillBeginTime)",  // the bill lists by period
+    // The status report by room: each room's bills of a period, sums read from the index.
+    "CREATE INDEX ixBillRoomTime ON Bill(BillRoomName, BillBeginTime, BillRoomCost, BillOtherCost, BillTotalCost)",
     "CREATE INDEX ixBillRoomName ON Bill(BillRoomName)",
     "CREATE INDEX ixBookRoom ON Book(BookRoom)",
     "CREATE INDEX ixBookBegin ON Book(BookBeginTime)",
