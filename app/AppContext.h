@@ -1,6 +1,7 @@
 #pragma once
 // What every window is handed when it is made: the shared values, the data
 // module and the desktop pieces.
+#include "app/Forms.h"
 #include "app/Globals.h"
 #include "data/Options.h"
 #include "data/Platform.h"
@@ -8,7 +9,6 @@
 namespace velbrisk {
 
 class TShareDataModule;
-class Forms;
 class ReportPresenter;
 
 struct AppContext {
@@ -21,6 +21,13 @@ struct AppContext {
     // The configuration; the default ring file is the program's own sound.
     Options options() const;
     Prompter& prompt() const { return *platform.prompt; }
+    // Another window of the program, by its class; null when the program has
+    // none (a test that made only some windows).
+    template <class T>
+    T* form() const
+    {
+        return forms ? forms->find<T>() : nullptr;
+    }
 };
 
 inline Options AppContext::options() const

@@ -4,7 +4,6 @@
 #include "admin/SettingForm.h"
 #include "admin/Users.h"
 #include "app/AppContext.h"
-#include "app/Forms.h"
 #include "app/NetworkForm.h"
 #include "app/Startup.h"
 #include "bills/ReportForm.h"
@@ -253,7 +252,7 @@ void TFormMain::OpenHelp()
 
 void TFormMain::OpenRoom(int slot)
 {
-    auto* room = m_ctx.forms ? m_ctx.forms->find<TFormRoom>() : nullptr;
+    auto* room = m_ctx.form<TFormRoom>();
     if (!room || slot < 0 || slot >= kTileCount || !m_slots[slot].visible)
         return;
     room->OpenRoomIndex = m_slots[slot].roomIndex;
@@ -264,7 +263,7 @@ void TFormMain::OpenRoom(int slot)
 
 void TFormMain::NewRoomClick()
 {
-    auto* room2 = m_ctx.forms ? m_ctx.forms->find<TFormRoom2>() : nullptr;
+    auto* room2 = m_ctx.form<TFormRoom2>();
     if (!room2)
         return;
     room2->Mode = EditMode::New;
@@ -310,7 +309,7 @@ bool TFormMain::startUp()
         m_ctx.prompt().inform(missingDataFileMessage(), QStringLiteral("错误"));
         return false;
     case DataFileLocation::AskAddress:
-        if (auto* network = m_ctx.forms ? m_ctx.forms->find<TFormNetwork>() : nullptr;
+        if (auto* network = m_ctx.form<TFormNetwork>();
             !network || network->exec() != QDialog::Accepted)
             return false;
         break;
@@ -336,7 +335,7 @@ bool TFormMain::ApplyLogin()
         m_ctx.g.CurrentUserName = QString::fromUtf8(kManager);
         m_ctx.g.CurrentUserRights = QString::fromUtf8(kAllRights);
     } else {
-        auto* login = m_ctx.forms ? m_ctx.forms->find<TFormLogin>() : nullptr;
+        auto* login = m_ctx.form<TFormLogin>();
         loggedIn = login && login->exec() == QDialog::Accepted;
     }
     ShowLaunchers();
@@ -364,7 +363,7 @@ void TFormMain::ActionLoginExecute()
 
 void TFormMain::ReportButtonClick()
 {
-    auto* report = m_ctx.forms ? m_ctx.forms->find<TFormReport>() : nullptr;
+    auto* report = m_ctx.form<TFormReport>();
     if (!report)
         return;
     report->exec();
@@ -374,7 +373,7 @@ void TFormMain::ReportButtonClick()
 
 void TFormMain::SettingButtonClick()
 {
-    auto* setting = m_ctx.forms ? m_ctx.forms->find<TFormSetting>() : nullptr;
+    auto* setting = m_ctx.form<TFormSetting>();
     if (!setting)
         return;
     setting->exec();

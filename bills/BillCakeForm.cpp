@@ -46,7 +46,7 @@ void TFormBillCake::Refresh()
         points = readChartPoints(q, content == QStringLiteral("物品消费") ? QStringLiteral("CostReason") : QStringLiteral("RoomName"),
                                  QStringLiteral("TotalSum"));
     q.close();
-    m_panel->show(points);
+    m_panel->showPoints(points);
 }
 
 }  // namespace velbrisk

@@ -1,7 +1,6 @@
 #include "bills/BillForm.h"
 
 #include "app/AppContext.h"
-#include "app/Forms.h"
 #include "bills/Bills.h"
 #include "bookings/CostForm.h"
 #include "data/PublicFunction.h"
@@ -85,11 +84,10 @@ TFormBill::TFormBill(AppContext& ctx, QWidget* parent)
     auto storeTotals = [this] {
         Query& q = m_ctx.dm.ADOQueryTemp2;
         const double other = billConsumption(q, EditIndex);
-        const double fee = IsValidAmountText(m_roomCost->text()) ? TextToAmount(m_roomCost->text()) : 0;
-        storeBillTotals(q, EditIndex, other, TextToAmount(FormatRounded(fee + other)));
+        storeBillTotals(q, EditIndex, other, TextToAmount(FormatRounded(roomFee() + other)));
     };
     auto entryWindow = [this, storeTotals](EditMode mode, int key) {
-        auto* costForm = m_ctx.forms ? m_ctx.forms->find<TFormCost>() : nullptr;
+        auto* costForm = m_ctx.form<TFormCost>();
         if (!costForm)
             return false;
         costForm->Mode = mode;
@@ -114,10 +112,9 @@ TFormBill::TFormBill(AppContext& ctx, QWidget* parent)
         }
         return QString();
     };
-    connect(m_costs, &ListPanel::changed, this, [this] {
-        Changed = true;
-        Recalculate();
-    });
+    // The shown totals follow the entries each time the list is read again.
+    connect(m_costs, &ListPanel::reloaded, this, &TFormBill::showTotals);
+    connect(m_costs, &ListPanel::changed, this, [this] { Changed = true; });
 }
 
 QLineEdit* TFormBill::field(const QString& name) const
@@ -156,16 +153,21 @@ void TFormBill::prepare()
     m_serial->setFocus();
 }
 
-void TFormBill::Recalculate()
+void TFormBill::Recalculate() { m_costs->reload(); }
+
+double TFormBill::roomFee() const
 {
-    m_costs->reload();
+    return IsValidAmountText(m_roomCost->text()) ? TextToAmount(m_roomCost->text()) : 0;
+}
+
+void TFormBill::showTotals()
+{
     try {
         m_otherCost->setText(FormatRounded(billConsumption(m_ctx.dm.ADOQueryTemp, EditIndex)));
     } catch (const Failure&) {
         m_ctx.prompt().inform(words::dbOpenFailed());
     }
-    const double fee = IsValidAmountText(m_roomCost->text()) ? TextToAmount(m_roomCost->text()) : 0;
-    m_total->setText(FormatRounded(fee + TextToAmount(m_otherCost->text())));
+    m_total->setText(FormatRounded(roomFee() + TextToAmount(m_otherCost->text())));
 }
 
 void TFormBill::ActionYesExecute()
@@ -192,7 +194,7 @@ void TFormBill::PrintTicketClick()
 
 bool editBill(AppContext& ctx, int billIndex)
 {
-    auto* bill = ctx.forms ? ctx.forms->find<TFormBill>() : nullptr;
+    auto* bill = ctx.form<TFormBill>();
     if (!bill)
         return false;
     bill->Mode = EditMode::Edit;

@@ -34,6 +34,8 @@ public:
     ListPanel* consumption() const { return m_costs; }
 
 private:
+    void showTotals();
+    double roomFee() const;  // "房租金额：" as an amount, 0 when it is none
     AppContext& m_ctx;
     Query m_costQuery;
     QLineEdit* m_serial;

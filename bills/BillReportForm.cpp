@@ -1,7 +1,6 @@
 #include "bills/BillReportForm.h"
 
 #include "app/AppContext.h"
-#include "app/Forms.h"
 #include "bills/BillForm.h"
 #include "bills/BillSearchForm.h"
 #include "bills/Bills.h"
@@ -126,7 +125,7 @@ void TFormBillReport::monthRecords()
 
 void TFormBillReport::customSearch()
 {
-    auto* search = m_ctx.forms ? m_ctx.forms->find<TFormBillSearch>() : nullptr;
+    auto* search = m_ctx.form<TFormBillSearch>();
     if (!search || search->exec() != QDialog::Accepted)
         return;
     BillCondition = search->Condition;
@@ -136,7 +135,7 @@ void TFormBillReport::customSearch()
 void TFormBillReport::exportList()
 {
     ExportGridToExcel(byRoom() ? *m_roomGrid : *m_billGrid, m_ctx.g, m_ctx.platform,
-                      m_ctx.forms ? m_ctx.forms->find<TFormProgress>() : nullptr);
+                      m_ctx.form<TFormProgress>());
 }
 
 void TFormBillReport::printReport()

@@ -1,7 +1,6 @@
 #include "bills/ReportForm.h"
 
 #include "app/AppContext.h"
-#include "app/Forms.h"
 #include "bills/BillCakeForm.h"
 #include "bills/BillForm.h"
 #include "bills/BillReportForm.h"
@@ -58,7 +57,7 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
     QVBoxLayout* live = page("实时监控", m_roomGrid);
     QVBoxLayout* range = group(live, "数据范围");
     button(range, "房间查询", [this] {
-        auto* search = m_ctx.forms ? m_ctx.forms->find<TFormRoomSearch>() : nullptr;
+        auto* search = m_ctx.form<TFormRoomSearch>();
         if (search && search->exec() == QDialog::Accepted) {
             RoomCondition = search->Condition;
             RefreshRooms();
@@ -72,15 +71,15 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
     range->addWidget(m_roomSort);
     QVBoxLayout* roomOps = group(live, "报表处理");
     button(roomOps, "预订状况", [this] {
-        if (auto* calendar = m_ctx.forms ? m_ctx.forms->find<TFormBookState>() : nullptr)
+        if (auto* calendar = m_ctx.form<TFormBookState>())
             calendar->exec();
     });
     button(roomOps, "报表分析", [this] {
-        if (auto* chart = m_ctx.forms ? m_ctx.forms->find<TFormRoomCake>() : nullptr)
+        if (auto* chart = m_ctx.form<TFormRoomCake>())
             chart->exec();
     });
     button(roomOps, "导出Excel", [this] {
-        ExportGridToExcel(*m_roomGrid, m_ctx.g, m_ctx.platform, m_ctx.forms ? m_ctx.forms->find<TFormProgress>() : nullptr);
+        ExportGridToExcel(*m_roomGrid, m_ctx.g, m_ctx.platform, m_ctx.form<TFormProgress>());
     });
     button(roomOps, "报表打印", [this] { print(m_rooms, QStringLiteral("Frf/RoomList.frf")); });
     live->addStretch();
@@ -89,7 +88,7 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
     QVBoxLayout* billSide = page("帐单管理", m_billGrid);
     QVBoxLayout* billRange = group(billSide, "数据范围");
     button(billRange, "帐单查询", [this] {
-        auto* search = m_ctx.forms ? m_ctx.forms->find<TFormBillSearch>() : nullptr;
+        auto* search = m_ctx.form<TFormBillSearch>();
         if (search && search->exec() == QDialog::Accepted) {
             BillCondition = search->Condition;
             m_searched = true;
@@ -103,7 +102,7 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
     billRange->addWidget(m_direction);
     QVBoxLayout* billOps = group(billSide, "报表处理");
     button(billOps, "经营状况", [this] {
-        auto* status = m_ctx.forms ? m_ctx.forms->find<TFormBillReport>() : nullptr;
+        auto* status = m_ctx.form<TFormBillReport>();
         if (!status)
             return;
         status->exec();
@@ -111,13 +110,13 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
             RefreshBills();
     });
     button(billOps, "报表分析", [this] {
-        if (auto* chart = m_ctx.forms ? m_ctx.forms->find<TFormBillCake>() : nullptr) {
+        if (auto* chart = m_ctx.form<TFormBillCake>()) {
             chart->BillCondition = BillCondition;
             chart->exec();
         }
     });
     button(billOps, "导出Excel", [this] {
-        ExportGridToExcel(*m_billGrid, m_ctx.g, m_ctx.platform, m_ctx.forms ? m_ctx.forms->find<TFormProgress>() : nullptr);
+        ExportGridToExcel(*m_billGrid, m_ctx.g, m_ctx.platform, m_ctx.form<TFormProgress>());
     });
     button(billOps, "报表打印", [this] { print(m_bills, QStringLiteral("Frf/BillReport.frf")); });
     billSide->addStretch();
@@ -223,7 +222,7 @@ void TFormReport::print(Query& q, const QString& templateFile) { printList(m_ctx
 
 void TFormReport::openRoom()
 {
-    auto* room = m_ctx.forms ? m_ctx.forms->find<TFormRoom>() : nullptr;
+    auto* room = m_ctx.form<TFormRoom>();
     if (!room || !m_roomGrid->moveQueryToCurrent() || m_rooms.isNull(QStringLiteral("RoomIndex")))
         return;
     room->OpenRoomIndex = int(m_rooms.integer(QStringLiteral("RoomIndex")));

@@ -60,7 +60,7 @@ void TFormRoomCake::Refresh()
     if (OpenQuery(q, roomStateChartSql(), QStringLiteral("房间获取失败")))
         points = readChartPoints(q, QStringLiteral("RoomState"), QStringLiteral("StateNum"));
     q.close();
-    m_panel->show(points);
+    m_panel->showPoints(points);
 }
 
 }  // namespace velbrisk

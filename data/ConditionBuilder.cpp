@@ -24,12 +24,6 @@ ConditionBuilder& ConditionBuilder::equals(const QString& column, const QString&
     return *this;
 }
 
-ConditionBuilder& ConditionBuilder::onDay(const QString& column, const QDate& day)
-{
-    m_text += QStringLiteral(" And (%1 = %2)").arg(column, jetDate(day));
-    return *this;
-}
-
 ConditionBuilder& ConditionBuilder::dateSpan(const QString& column, const QDate& from, const QDate& to)
 {
     m_text += QStringLiteral(" And (%1 Between %2 And %3)").arg(column, jetDate(from), jetDate(to));

@@ -17,8 +17,6 @@ public:
     ConditionBuilder& lacks(const QString& column, const QString& text);
     // " And (Column = 'text')".
     ConditionBuilder& equals(const QString& column, const QString& text);
-    // " And (Column = #date#)": 0:00 of that day exactly.
-    ConditionBuilder& onDay(const QString& column, const QDate& day);
     // " And (Column Between #from# And #to#)": date literals mean 0:00.
     ConditionBuilder& dateSpan(const QString& column, const QDate& from, const QDate& to);
     // Whole days, from 0:00 of `from` up to, not including, 0:00 of the day

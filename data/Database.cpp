@@ -462,9 +462,10 @@ void Connection::open(const QString& path, const QString& password, bool checkTa
         // On one machine the write-ahead log lets readers and writers work
         // side by side; it needs memory shared between the workstations, so a
         // file in a network folder keeps a rollback journal instead.
-        m_rollback = journal == Journal::Rollback || (journal == Journal::Auto && onNetworkFileSystem(path));
-        sqlite3_exec(db, m_rollback ? "PRAGMA journal_mode=DELETE" : "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+        const bool rollback = journal == Journal::Rollback || (journal == Journal::Auto && onNetworkFileSystem(path));
+        sqlite3_exec(db, rollback ? "PRAGMA journal_mode=DELETE" : "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
         endWait();
+        // What the file really runs in (another workstation may keep it in its mode).
         m_rollback = journalMode() != QLatin1String("wal");
         if (checkTables) {
             try {

@@ -143,7 +143,7 @@ bool Query::fetchOne()
         if (!m_parked)
             return false;
         m_parked = false;
-        resumeAfterAbort();
+        resumeAtRow();
     }
     bool row = false;
     try {
@@ -153,7 +153,7 @@ bool Query::fetchOne()
         // statement again from where we were.
         if ((sqlite3_errcode(m_c.handle()) & 0xff) != SQLITE_ABORT)
             throw;
-        resumeAfterAbort();
+        resumeAtRow();
         row = m_stmt.step();
     }
     if (!row) {
@@ -190,7 +190,7 @@ bool Query::fetchOne()
     return true;
 }
 
-void Query::resumeAfterAbort()
+void Query::resumeAtRow()
 {
     m_stmt = m_c.prepareEngine(QStringLiteral("SELECT * FROM (%1) LIMIT -1 OFFSET %2")
                                    .arg(m_engineSql)

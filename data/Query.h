@@ -101,7 +101,9 @@ private:
     int checkedField(const QString& field) const;
     void ensureRow(int row);
     bool fetchOne();
-    void resumeAfterAbort();
+    // Runs the statement again from the first row not yet read (after a
+    // rollback aborted it, or after it was parked).
+    void resumeAtRow();
     QVariant toStored(int col, const QVariant& v) const;
     void requireBrowse(const char* what) const;
 

@@ -1,7 +1,6 @@
 #include "rooms/RoomForm.h"
 
 #include "app/AppContext.h"
-#include "app/Forms.h"
 #include "bookings/BookForm.h"
 #include "bookings/BookTab.h"
 #include "bookings/CostForm.h"
@@ -53,12 +52,12 @@ TFormRoom::TFormRoom(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     m_tabs = new QTabWidget(this);
     m_tabs->addTab(buildOperationTab(), QStringLiteral("经营管理"));
     m_costTab = new CostTab(ctx, this);
-    if (ctx.forms)  // the tabs' entry windows are made before this one
-        m_costTab->setCostForm(ctx.forms->find<TFormCost>());
+    if (auto* cost = ctx.form<TFormCost>())  // the tabs' entry windows are made before this one
+        m_costTab->setCostForm(cost);
     m_tabs->addTab(m_costTab, QStringLiteral("消费管理"));
     m_bookTab = new BookTab(ctx, this);
-    if (ctx.forms)
-        m_bookTab->setBookForm(ctx.forms->find<TFormBook>());
+    if (auto* book = ctx.form<TFormBook>())
+        m_bookTab->setBookForm(book);
     m_tabs->addTab(m_bookTab, QStringLiteral("房间预订"));
     auto* details = new QWidget(this);
     auto* dl = new QVBoxLayout(details);
@@ -334,7 +333,7 @@ void TFormRoom::ActionBillExecute()
 
 void TFormRoom::ActionEditExecute()
 {
-    auto* room2 = m_ctx.forms ? m_ctx.forms->find<TFormRoom2>() : nullptr;
+    auto* room2 = m_ctx.form<TFormRoom2>();
     if (!room2)
         return;
     room2->Mode = EditMode::Edit;

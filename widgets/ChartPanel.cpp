@@ -35,7 +35,7 @@ ChartPanel::ChartPanel(QWidget* parent)
 
 bool ChartPanel::bars() const { return m_type->currentText() == QStringLiteral("条型图"); }
 
-void ChartPanel::show(const QList<ChartPoint>& points)
+void ChartPanel::showPoints(const QList<ChartPoint>& points)
 {
     m_chart->removeAllSeries();
     double total = 0;

@@ -19,7 +19,7 @@ public:
     explicit ChartPanel(QWidget* parent = nullptr);
 
     // Shows the points as the list chooses ("饼型图" or "条型图").
-    void show(const QList<ChartPoint>& points);
+    void showPoints(const QList<ChartPoint>& points);
     bool bars() const;
     QComboBox* typeCombo() const { return m_type; }
     QHBoxLayout* controls() const { return m_controls; }  // for the window's own lists

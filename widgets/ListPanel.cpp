@@ -90,8 +90,7 @@ void ListPanel::reloadKeeping(int key)
             if (!v.isValid())
                 break;
             if (v.toLongLong() == key) {
-                m_grid->reload();  // rows fetched meanwhile
-                m_grid->setCurrentRow(r);
+                m_grid->setCurrentRow(r);  // the grid takes in the rows read meanwhile
                 break;
             }
         }
