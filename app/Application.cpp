@@ -13,6 +13,12 @@
 #include "bills/ReportForm.h"
 #include "bills/RoomCakeForm.h"
 #include "bookings/BookForm.h"
+#include "finance/AccountForm.h"
+#include "finance/ChoseForm.h"
+#include "finance/DrawForm.h"
+#include "finance/FinanceForm.h"
+#include "finance/GetPay4Form.h"
+#include "finance/GetPayForm.h"
 #include "bookings/BookStateForm.h"
 #include "bookings/CostForm.h"
 #include "bookings/CostReasonForm.h"
@@ -71,6 +77,12 @@ Application::Application(const StartOptions& options, Platform platform, ReportP
     m_forms.add(new TFormRoomCake(m_ctx, main));
     m_forms.add(new TFormBillCake(m_ctx, main));
     m_forms.add(new TFormReport(m_ctx, main));
+    m_forms.add(new TFormFinance(m_ctx, main));
+    m_forms.add(new TFormChose(m_ctx, main));
+    m_forms.add(new TFormAccount(m_ctx, main));
+    m_forms.add(new TFormGetPay(m_ctx, main));
+    m_forms.add(new TFormGetPay4(m_ctx, main));
+    m_forms.add(new TFormDraw(m_ctx, main));
     m_forms.add(new TFormPower(m_ctx, main));
     m_forms.add(new TFormCostReason(m_ctx, main));
     m_forms.add(new TFormAsk(main));

@@ -7,6 +7,7 @@
 #include "app/NetworkForm.h"
 #include "app/Startup.h"
 #include "bills/ReportForm.h"
+#include "finance/FinanceForm.h"
 #include "data/ShareDM.h"
 #include "rooms/Countdown.h"
 #include "rooms/RoomForm.h"
@@ -101,9 +102,7 @@ void TFormMain::buildLayout()
     connect(m_loginButton, &QPushButton::clicked, this, &TFormMain::ActionLoginExecute);
     connect(m_settingButton, &QPushButton::clicked, this, &TFormMain::SettingButtonClick);
     connect(m_reportButton, &QPushButton::clicked, this, &TFormMain::ReportButtonClick);
-    connect(m_accountButton, &QPushButton::clicked, this, [this] {
-        m_ctx.prompt().inform(QStringLiteral("“%1”功能将在后续版本中提供。").arg(m_accountButton->text()));
-    });
+    connect(m_accountButton, &QPushButton::clicked, this, &TFormMain::AccountButtonClick);
 
     m_tileArea = new QWidget(central);
     m_tileArea->setMouseTracking(true);
@@ -369,6 +368,12 @@ void TFormMain::ReportButtonClick()
     report->exec();
     if (report->Changed)
         RefreshBoard();
+}
+
+void TFormMain::AccountButtonClick()
+{
+    if (auto* finance = m_ctx.form<TFormFinance>())
+        finance->exec();
 }
 
 void TFormMain::SettingButtonClick()

@@ -42,6 +42,7 @@ public:
     void ActionLoginExecute();
     void SettingButtonClick();
     void ReportButtonClick();  // "经营报表"
+    void AccountButtonClick();  // "财务管理"
 
     void RefreshBoard();
     void ArrangeTiles(bool large);

@@ -2,6 +2,7 @@
 
 #include "data/DateText.h"
 #include "data/JetSql.h"
+#include "data/MoneyTotals.h"
 #include "data/Query.h"
 #include "data/Schema.h"
 
@@ -472,6 +473,11 @@ void Connection::open(const QString& path, const QString& password, bool checkTa
                 ensureIndexes(*this);
             } catch (const DbError&) {
                 // Busy with another workstation: the indexes come at a later start.
+            }
+            try {
+                ensureMoneyTotals(*this);
+            } catch (const DbError&) {
+                // Likewise the running totals of the money records.
             }
         }
     }

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "data/Database.h"
+#include "data/MoneyTotals.h"
 
 #include <QSet>
 
@@ -182,6 +183,7 @@ void createSchema(Connection& c)
         c.execEngine(QStringLiteral("INSERT INTO CostReason (CostReasonName, CostReasonPrice) VALUES ('%1', %2)")
                          .arg(QString::fromUtf8(it.name))
                          .arg(it.price));
+    ensureMoneyTotals(c);
     tx.commit();
 }
 

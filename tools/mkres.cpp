@@ -1,5 +1,6 @@
 // Draws the program's pictures into Res/: the room state pictures, the logo,
-// the empty-board picture and the settings window's device pictures. Run by
+// the empty-board picture, the settings window's device pictures and the
+// finance windows' pictures (account books, balance icons, banners). Run by
 // hand when a picture changes:
 //   build/mkres Res
 #include <QApplication>
@@ -137,6 +138,134 @@ QImage computer()
     return img;
 }
 
+// ---- finance windows
+
+QString g_dir;
+
+QFont font(int px, bool bold = false)
+{
+    QFont f(QStringLiteral("WenQuanYi Micro Hei"));
+    f.setPixelSize(px);
+    f.setBold(bold);
+    return f;
+}
+
+void save(const QImage& img, const QString& name)
+{
+    const QString path = g_dir + QLatin1Char('/') + name;
+    const bool ico = name.endsWith(QLatin1String(".ico"));
+    if (!img.convertToFormat(ico ? QImage::Format_ARGB32 : QImage::Format_RGB32).save(path, ico ? "ICO" : "BMP"))
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// A ledger book with a coloured cover and a word on it.
+void book(const QString& name, QColor cover, const QString& word)
+{
+    QImage img(96, 80, QImage::Format_RGB32);
+    img.fill(QColor(236, 240, 246));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(cover.darker(130));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(22, 8, 56, 66), 4, 4);
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRect(QRectF(26, 10, 52, 60));
+    p.setBrush(cover);
+    p.drawRoundedRect(QRectF(18, 6, 56, 66), 4, 4);
+    p.setPen(QPen(Qt::white, 2));
+    p.drawLine(QPointF(26, 6), QPointF(26, 72));
+    p.setFont(font(16, true));
+    p.drawText(QRectF(26, 20, 48, 40), Qt::AlignCenter, word);
+    p.end();
+    save(img, name);
+}
+
+// A coin with a sign: the balance icons.
+void coin(const QString& name, QColor colour, const QString& sign)
+{
+    QImage img(48, 48, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour.darker(150), 2));
+    p.setBrush(colour);
+    p.drawEllipse(QRectF(3, 3, 42, 42));
+    p.setPen(QPen(colour.darker(180)));
+    p.setFont(font(sign.size() > 2 ? 15 : 20, true));
+    p.drawText(QRectF(3, 3, 42, 42), Qt::AlignCenter, sign);
+    p.end();
+    save(img, name);
+}
+
+// A banner: the document's name with the mode in brackets.
+void banner(const QString& name, const QString& title, const QString& mode, QColor colour)
+{
+    QImage img(480, 48, QImage::Format_RGB32);
+    QPainter p(&img);
+    QLinearGradient gr(0, 0, 480, 0);
+    gr.setColorAt(0, colour);
+    gr.setColorAt(1, colour.lighter(170));
+    p.fillRect(img.rect(), gr);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::white);
+    p.setFont(font(24, true));
+    p.drawText(QRect(16, 0, 460, 48), Qt::AlignVCenter | Qt::AlignLeft, title + QStringLiteral("（") + mode + QStringLiteral("）"));
+    p.end();
+    save(img, name);
+}
+
+// The side bar's arrow pointing left (panel shown) or right (panel hidden).
+void bar(const QString& name, bool left)
+{
+    QImage img(16, 64, QImage::Format_RGB32);
+    img.fill(QColor(210, 222, 238));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(60, 90, 140));
+    p.setPen(Qt::NoPen);
+    QPolygonF tri;
+    if (left)
+        tri << QPointF(11, 22) << QPointF(4, 32) << QPointF(11, 42);
+    else
+        tri << QPointF(5, 22) << QPointF(12, 32) << QPointF(5, 42);
+    p.drawPolygon(tri);
+    p.end();
+    save(img, name);
+}
+
+void placeholder()
+{
+    QImage img(420, 200, QImage::Format_RGB32);
+    img.fill(QColor(244, 246, 250));
+    QPainter p(&img);
+    p.setPen(QColor(120, 130, 150));
+    p.setFont(font(20, true));
+    p.drawText(QRect(0, 40, 420, 60), Qt::AlignCenter, QStringLiteral("本帐簿中还没有帐户"));
+    p.setFont(font(14));
+    p.drawText(QRect(0, 100, 420, 40), Qt::AlignCenter, QStringLiteral("请点击“新增帐户”建立帐户"));
+    p.end();
+    save(img, QStringLiteral("NoAccount.bmp"));
+}
+
+void printer()
+{
+    QImage img(32, 32, QImage::Format_RGB32);
+    img.fill(QColor(240, 240, 240));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 1.5));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 3, 14, 10));
+    p.setBrush(QColor(110, 120, 135));
+    p.drawRoundedRect(QRectF(3, 11, 26, 12), 2, 2);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 19, 14, 10));
+    p.drawLine(QPointF(12, 23), QPointF(20, 23));
+    p.drawLine(QPointF(12, 26), QPointF(20, 26));
+    p.end();
+    save(img, QStringLiteral("Printer.bmp"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -164,5 +293,34 @@ int main(int argc, char** argv)
     noRoom().save(dir + QStringLiteral("NoRoom.png"));
     cardReader().save(dir + QStringLiteral("CardReader.png"));
     computer().save(dir + QStringLiteral("Computer.png"));
+
+    g_dir = dir.chopped(1);
+    book(QStringLiteral("CompanyAccount.bmp"), QColor(40, 120, 80), QStringLiteral("全部"));
+    book(QStringLiteral("CompanyAccount2.bmp"), QColor(200, 150, 20), QStringLiteral("银行"));
+    book(QStringLiteral("CompanyAccount3.bmp"), QColor(120, 60, 160), QStringLiteral("现金"));
+    book(QStringLiteral("EmptyAccount.bmp"), QColor(150, 150, 150), QStringLiteral("帐户"));
+    coin(QStringLiteral("Money0.ico"), QColor(170, 190, 230), QStringLiteral("0"));
+    coin(QStringLiteral("Money-.ico"), QColor(235, 90, 80), QStringLiteral("－"));
+    for (int n = 1; n <= 3; ++n) {
+        const QString plus(n, QLatin1Char('+'));
+        coin(QStringLiteral("Yellow") + plus + QStringLiteral(".ico"), QColor(245, 200, 40), plus);
+        coin(QStringLiteral("Purple") + plus + QStringLiteral(".ico"), QColor(170, 110, 220), plus);
+    }
+    const QColor in(40, 130, 80), out(190, 70, 50), recv(40, 100, 170), pay(170, 100, 40);
+    banner(QStringLiteral("NewGet.bmp"), QStringLiteral("财务收入单"), QStringLiteral("新增"), in);
+    banner(QStringLiteral("EditGet.bmp"), QStringLiteral("财务收入单"), QStringLiteral("修改"), in);
+    banner(QStringLiteral("NewPay.bmp"), QStringLiteral("财务支出单"), QStringLiteral("新增"), out);
+    banner(QStringLiteral("EditPay.bmp"), QStringLiteral("财务支出单"), QStringLiteral("修改"), out);
+    banner(QStringLiteral("NewGet2.bmp"), QStringLiteral("应收款记录"), QStringLiteral("新增"), recv);
+    banner(QStringLiteral("EditGet2.bmp"), QStringLiteral("应收款记录"), QStringLiteral("修改"), recv);
+    banner(QStringLiteral("NewPay2.bmp"), QStringLiteral("应付款记录"), QStringLiteral("新增"), pay);
+    banner(QStringLiteral("EditPay2.bmp"), QStringLiteral("应付款记录"), QStringLiteral("修改"), pay);
+    banner(QStringLiteral("NewDraw.bmp"), QStringLiteral("财务平调单"), QStringLiteral("新增"), QColor(70, 90, 150));
+    banner(QStringLiteral("GetList.bmp"), QStringLiteral("应收款"), QStringLiteral("客户欠款"), recv);
+    banner(QStringLiteral("PayList.bmp"), QStringLiteral("应付款"), QStringLiteral("欠付款项"), pay);
+    bar(QStringLiteral("LeftBar.bmp"), true);
+    bar(QStringLiteral("RightBar.bmp"), false);
+    placeholder();
+    printer();
     return 0;
 }

@@ -1,0 +1,116 @@
+#pragma once
+// "财务管理": the account book, the current date and the entry actions on the
+// left; the account tiles, the day ledger, receivables and payables and the
+// report centre on four tabs.
+#include "data/Query.h"
+#include "finance/Ledger.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QList>
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+
+namespace velbrisk {
+
+struct AppContext;
+class AccountTile;
+class MoneyGrid;
+
+class TFormFinance : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormFinance(AppContext& ctx, QWidget* parent = nullptr);
+    ~TFormFinance() override;
+
+    int AccountPage = 0;
+    QString MoneyCondition;  // of the money search; empty until the first search
+
+    int exec() override;
+    // The first showing's and every later showing's work, without the loop.
+    void prepare();
+
+    QDate ledgerDate() const;
+    void setLedgerDate(const QDate& day);  // runs RefreshFinance
+
+    void RefreshFinance();
+    void RefreshAccountTiles();
+    void RefreshLedger();        // RefreshMoneyGrid for the day ledger
+    void RefreshReportGrid();    // RefreshMoneyGrid for the report grid
+    bool reportGridOpen() const;
+    // The book as last loaded.
+    QString bookValue() const { return m_book; }
+
+    // ---- for tests and the windows that open from here
+    QList<AccountTile*> tiles() const { return m_tiles; }
+    QLabel* placeholder() const { return m_placeholder; }
+    QLabel* totalLabel() const { return m_total; }
+    QLabel* previousLabel() const { return m_previous; }
+    QLabel* closingLabel() const { return m_closing; }
+    QLabel* incomeLabel() const { return m_income; }
+    QLabel* expenseLabel() const { return m_expense; }
+    QLabel* bookPicture() const { return m_bookPicture; }
+    QString bookPictureFile() const { return m_bookPictureFile; }
+    MoneyGrid* ledgerGrid() const { return m_ledgerGrid; }
+    MoneyGrid* reportGrid() const { return m_reportGrid; }
+    QComboBox* sortKeyCombo() const { return m_sortKey; }
+    QComboBox* sortDirectionCombo() const { return m_sortDirection; }
+    QComboBox* reportSortCombo() const { return m_reportSort; }
+    QTabWidget* tabs() const { return m_tabs; }
+    QWidget* leftPanel() const { return m_left; }
+    QToolButton* sideBar() const { return m_bar; }
+
+signals:
+    void tileClicked(const QString& accountName, const QString& balanceText);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void loadBook();
+    void chooseBook();
+    void newAccount();
+    void newVoucher(const QString& kind);
+    void transfer();
+    void editLedgerRecord();
+    void editReportRecord();
+    void toggleLeftPanel();
+    void later(const QString& caption);
+    QPixmap picture(const QString& file) const;
+
+    AppContext& m_ctx;
+    bool m_shownBefore = false;
+    QString m_book;
+    QString m_bookPictureFile;
+    Query m_ledger;
+    Query m_report;
+    bool m_reportOpen = false;
+
+    QWidget* m_left;
+    QToolButton* m_bar;
+    QLabel* m_bookPicture;
+    QDateEdit* m_date;
+    QTabWidget* m_tabs;
+    QWidget* m_tilePage;
+    QList<AccountTile*> m_tiles;
+    QLabel* m_placeholder;
+    QLabel* m_total;
+    QPushButton* m_prevPage;
+    QPushButton* m_nextPage;
+    QComboBox* m_sortKey;
+    QComboBox* m_sortDirection;
+    QLabel* m_previous;
+    QLabel* m_closing;
+    QLabel* m_income;
+    QLabel* m_expense;
+    MoneyGrid* m_ledgerGrid;
+    MoneyGrid* m_reportGrid;
+    QComboBox* m_reportSort;
+};
+
+}  // namespace velbrisk

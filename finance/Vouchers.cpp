@@ -1,0 +1,210 @@
+#include "finance/Vouchers.h"
+
+#include "data/DateText.h"
+#include "data/JetSql.h"
+#include "data/PublicFunction.h"
+#include "data/Query.h"
+#include "data/Words.h"
+
+namespace velbrisk {
+
+QString amountProblem(const QString& text)
+{
+    if (!IsAmountText(text) || !IsValidAmountText(text))
+        return QStringLiteral("金额格式有误，请重新输入");
+    const int point = text.indexOf(QLatin1Char('.'));
+    if (point >= 0 && text.size() - point - 1 > 2)
+        return QStringLiteral("金额内容可能有误，请重新输入");
+    return QString();
+}
+
+SaveResult checkVoucher(Query& q, const VoucherInput& in, int* accountIndex)
+{
+    if (in.account.isEmpty())
+        return SaveResult::refused(QStringLiteral("请选择一个帐户"), QStringLiteral("Account"));
+    if (in.reason.isEmpty())
+        return SaveResult::refused(QStringLiteral("请选择帐款项目"), QStringLiteral("Reason"));
+    const QString amount = amountProblem(in.amountText);
+    if (!amount.isEmpty())
+        return SaveResult::refused(amount, QStringLiteral("Amount"));
+    if (in.type.isEmpty())
+        return SaveResult::refused(QStringLiteral("请选择帐款类别"), QStringLiteral("Type"));
+    if (in.token.isEmpty())
+        return SaveResult::refused(QStringLiteral("请选择帐款凭证"), QStringLiteral("Token"));
+    if (!OpenQuery(q, QStringLiteral("Select * From Account Where AccountName = ") + quoted(in.account), words::dbOpenFailed()))
+        return SaveResult::refused(QString());
+    if (q.eof()) {
+        q.close();
+        return SaveResult::refused(QStringLiteral("找不到所需要的帐户"), QStringLiteral("Account"));
+    }
+    *accountIndex = int(q.integer(QStringLiteral("AccountIndex")));
+    q.close();
+    return SaveResult::done();
+}
+
+namespace {
+
+// The fields a save writes in both modes.
+void writeVoucherFields(Query& q, const VoucherInput& in, int accountIndex, bool income)
+{
+    const double amount = TextToAmount(in.amountText);
+    q.setValue(QStringLiteral("MoneySerial"), in.serial);
+    q.setValue(QStringLiteral("MoneyAccount"), accountIndex);
+    q.setValue(QStringLiteral("MoneyUser"), in.customer);
+    q.setValue(QStringLiteral("MoneyCreateTime"), in.date);
+    q.setValue(QStringLiteral("MoneyIn"), income ? amount : 0.0);
+    q.setValue(QStringLiteral("MoneyOut"), income ? 0.0 : amount);
+    q.setValue(QStringLiteral("MoneySum"), income ? amount : -amount);
+    q.setValue(QStringLiteral("MoneyReason"), in.reason);
+    q.setValue(QStringLiteral("MoneyMan"), in.man);
+    q.setValue(QStringLiteral("MoneyType"), in.type);
+    q.setValue(QStringLiteral("MoneyToken"), in.token);
+    q.setValue(QStringLiteral("MoneyRemark"), in.remark);
+}
+
+SaveResult failed(Query& q, const Failure& e)
+{
+    q.close();
+    return SaveResult::refused(e.message());
+}
+
+}  // namespace
+
+SaveResult insertVoucher(Query& q, const QString& kind, int linkedGetPay, const VoucherInput& in, int accountIndex,
+                         const QDate& today, int* newIndex)
+{
+    Connection& c = q.connection();
+    try {
+        WriteScope scope(c);
+        Transaction tx(c);
+        q.setSql(QStringLiteral("Select * From MoneyTable"));
+        q.open();
+        q.insert();
+        q.setValue(QStringLiteral("MoneyKind"), kind);
+        q.setValue(QStringLiteral("MoneyGetPay"), linkedGetPay);
+        q.setValue(QStringLiteral("MoneyRecordTime"), today);
+        q.setValue(QStringLiteral("MoneyPower"), QString());
+        writeVoucherFields(q, in, accountIndex, kind == words::moneyIn());
+        q.post();
+        *newIndex = int(q.integer(QStringLiteral("MoneyIndex")));
+        q.close();
+        recomputeGetPay(q, linkedGetPay);
+        tx.commit();
+    } catch (const Failure& e) {
+        return failed(q, e);
+    }
+    return SaveResult::done(QStringLiteral("记录新增成功"));
+}
+
+SaveResult updateVoucher(Query& q, int moneyIndex, const VoucherInput& in, int accountIndex)
+{
+    Connection& c = q.connection();
+    try {
+        WriteScope scope(c);
+        Transaction tx(c);
+        q.setSql(QStringLiteral("Select * From MoneyTable Where MoneyIndex = ") + QString::number(moneyIndex));
+        q.open();
+        if (q.eof()) {
+            q.close();
+            return SaveResult::refused(QStringLiteral("找不到要修改的记录"));
+        }
+        const int linked = int(q.integer(QStringLiteral("MoneyGetPay")));
+        q.edit();
+        writeVoucherFields(q, in, accountIndex, q.str(QStringLiteral("MoneyKind")) == words::moneyIn());
+        q.post();
+        q.close();
+        recomputeGetPay(q, linked);
+        tx.commit();
+    } catch (const Failure& e) {
+        return failed(q, e);
+    }
+    return SaveResult::done(QStringLiteral("记录修改成功"));
+}
+
+SaveResult deleteVoucher(Query& q, int moneyIndex)
+{
+    Connection& c = q.connection();
+    try {
+        WriteScope scope(c);
+        Transaction tx(c);
+        q.setSql(QStringLiteral("Select * From MoneyTable Where MoneyIndex = ") + QString::number(moneyIndex));
+        q.open();
+        if (q.eof()) {
+            q.close();
+            return SaveResult::refused(QStringLiteral("找不到要删除的记录"));
+        }
+        const int linked = int(q.integer(QStringLiteral("MoneyGetPay")));
+        q.deleteRecord();
+        q.close();
+        recomputeGetPay(q, linked);
+        tx.commit();
+    } catch (const Failure& e) {
+        return failed(q, e);
+    }
+    return SaveResult::done();
+}
+
+void recomputeGetPay(Query& q, int getPayIndex)
+{
+    if (getPayIndex <= 1)
+        return;
+    const QString index = QString::number(getPayIndex);
+    q.setSql(QStringLiteral("Select ABS(Round(Sum(MoneySum),2)) As TotalMoney From MoneyTable Where MoneyGetPay = ") + index);
+    q.open();
+    const double settled = q.num(QStringLiteral("TotalMoney"));
+    q.close();
+    q.setSql(QStringLiteral("Select * From GetPay Where GetPayIndex = ") + index);
+    q.open();
+    if (!q.eof()) {
+        q.edit();
+        q.setValue(QStringLiteral("GetPaySum2"), settled);
+        q.setValue(QStringLiteral("GetPaySum3"), q.num(QStringLiteral("GetPaySum")) - settled);
+        q.post();
+    }
+    q.close();
+}
+
+bool hasGetPays(Query& q, const QString& customer, const QString& getPayKind)
+{
+    if (!OpenQuery(q,
+                   QStringLiteral("Select * From GetPay Where (GetPayUser = ") + quoted(customer)
+                       + QStringLiteral(") And (GetPayKind = ") + quoted(getPayKind) + QStringLiteral(")"),
+                   words::dbOpenFailed()))
+        return false;
+    const bool found = !q.eof();
+    q.close();
+    return found;
+}
+
+SaveResult saveCustomer(Query& q, const QString& customer)
+{
+    if (customer.isEmpty())
+        return SaveResult::refused(QStringLiteral("客户名称不能为空"), QStringLiteral("Customer"));
+    if (!OpenQuery(q,
+                   QStringLiteral("Select * From Parameter Where (ParameterType =  4) And (ParameterValue = ")
+                       + quoted(customer) + QStringLiteral(")"),
+                   QStringLiteral("读入客户名称失败")))
+        return SaveResult::refused(QString());
+    // The column compares without regard to case; the list keeps words as typed.
+    bool present = false;
+    for (q.first(); !q.eof(); q.next())
+        present = present || q.str(QStringLiteral("ParameterValue")) == customer;
+    q.close();
+    if (!present) {
+        try {
+            WriteScope scope(q.connection());
+            q.setSql(QStringLiteral("Select * From Parameter"));
+            q.open();
+            q.insert();
+            q.setValue(QStringLiteral("ParameterType"), 4);
+            q.setValue(QStringLiteral("ParameterValue"), customer);
+            q.post();
+            q.close();
+        } catch (const Failure& e) {
+            return failed(q, e);
+        }
+    }
+    return SaveResult::done(QStringLiteral("客户名称保存成功"));
+}
+
+}  // namespace velbrisk
