@@ -43,8 +43,8 @@ TFormFinance::TFormFinance(AppContext& ctx, QWidget* parent)
       m_prevPage(nullptr), m_nextPage(nullptr), m_sortKey(new QComboBox(m_tilePage)),
       m_sortDirection(new QComboBox(m_tilePage)), m_previous(new QLabel(this)), m_closing(new QLabel(this)),
       m_income(new QLabel(this)), m_expense(new QLabel(this)),
-      m_ledgerGrid(new MoneyGrid(QString::fromLatin1(kLedgerWidthSection), this)),
-      m_reportGrid(new MoneyGrid(QString::fromLatin1(kReportWidthSection), this)), m_reportSort(new QComboBox(this))
+      m_ledgerGrid(new MoneyGrid(QString::fromUtf8(kLedgerWidthSection), this)),
+      m_reportGrid(new MoneyGrid(QString::fromUtf8(kReportWidthSection), this)), m_reportSort(new QComboBox(this))
 {
     setWindowTitle(QStringLiteral("财务管理"));
 

@@ -13,7 +13,7 @@ cmake --build build --target velbrisk template
 dist="$root/dist"
 mkdir -p "$dist/Frf" "$dist/Res"
 cp -f build/velbrisk "$dist/velbrisk"
-cp -f Res/*.jpg Res/*.png "$dist/Res/"
+cp -f Res/*.jpg Res/*.png Res/*.bmp Res/*.ico "$dist/Res/"
 if compgen -G "Frf/*.frf" >/dev/null; then cp -f Frf/*.frf "$dist/Frf/"; fi
 cp -f Res/ShortRing.wav "$dist/ShortRing.wav"
 cp -f Res/Help.html "$dist/Help.html"
