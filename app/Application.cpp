@@ -17,6 +17,8 @@
 #include "finance/ChoseForm.h"
 #include "finance/DrawForm.h"
 #include "finance/FinanceForm.h"
+#include "finance/GetPay2Form.h"
+#include "finance/GetPay3Form.h"
 #include "finance/GetPay4Form.h"
 #include "finance/GetPayForm.h"
 #include "bookings/BookStateForm.h"
@@ -82,6 +84,8 @@ Application::Application(const StartOptions& options, Platform platform, ReportP
     m_forms.add(new TFormAccount(m_ctx, main));
     m_forms.add(new TFormGetPay(m_ctx, main));
     m_forms.add(new TFormGetPay4(m_ctx, main));
+    m_forms.add(new TFormGetPay2(m_ctx, main));
+    m_forms.add(new TFormGetPay3(m_ctx, main));
     m_forms.add(new TFormDraw(m_ctx, main));
     m_forms.add(new TFormPower(m_ctx, main));
     m_forms.add(new TFormCostReason(m_ctx, main));

@@ -6,11 +6,13 @@
 #include "data/ChartData.h"
 #include "data/Database.h"
 #include "data/JetSql.h"
+#include "data/MoneyTotals.h"
 #include "data/Options.h"
 #include "data/PublicFunction.h"
 #include "data/Query.h"
 #include "data/Schema.h"
 #include "data/ShareDM.h"
+#include "finance/Ledger.h"
 #include "rooms/Board.h"
 #include "rooms/Countdown.h"
 #include "rooms/RoomTask.h"
@@ -54,9 +56,55 @@ double medianMs(int reps, const std::function<void()>& fn)
 
 QString day(int i) { return kFirstDay.addDays(i % kDays).toString(QStringLiteral("yyyy-MM-dd")); }
 
+constexpr int kAccounts = 50;  // money accounts 2 .. 51, bank and cash alternating
+
+// The money records i of [from, to) of the data set, with their accounts.
+void addMoney(Connection& c, int from, int to)
+{
+    std::mt19937 rng(7);
+    Statement st = c.prepareEngine(QStringLiteral(
+        "INSERT INTO MoneyTable (MoneyKind, MoneyGetPay, MoneySerial, MoneyAccount, MoneyUser, MoneyRecordTime, "
+        "MoneyCreateTime, MoneyIn, MoneyOut, MoneySum, MoneyReason, MoneyMan, MoneyType, MoneyToken, MoneyRemark, "
+        "MoneyPower) VALUES (?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?, '', '现金', '收据', '', '')"));
+    for (int i = from; i < to; ++i) {
+        const bool in = i % 4 != 0;
+        const QDate d = kFirstDay.addDays(qint64(i) * kDays / kMoney);
+        const double amount = double(rng() % 100000) / 100.0;
+        st.reset();
+        st.bind(1, in ? QStringLiteral("财务收入") : QStringLiteral("财务支出"));
+        st.bind(2, QString((in ? QStringLiteral("SR") : QStringLiteral("ZC")) + d.toString(QStringLiteral("yyMMdd"))
+                           + QString::number(i % 900 + 1).rightJustified(2, QLatin1Char('0'))));
+        st.bind(3, 2 + i % kAccounts);
+        st.bind(4, QStringLiteral("客户%1").arg(i % 300));
+        st.bind(5, d);
+        st.bind(6, d);
+        st.bind(7, in ? amount : 0.0);
+        st.bind(8, in ? 0.0 : amount);
+        st.bind(9, in ? amount : -amount);
+        st.bind(10, in ? (i % 3 ? QStringLiteral("销售收入") : QStringLiteral("会员收入"))
+                       : (i % 3 ? QStringLiteral("日常开支") : QStringLiteral("采购支出")));
+        st.step();
+    }
+    for (int a = 4; a < 2 + kAccounts; ++a)
+        c.execEngine(QStringLiteral("INSERT INTO Account (AccountIndex, AccountName, AccountBase, AccountType, AccountPower) "
+                                    "VALUES (%1, '帐户%1', 1000, %2, '')").arg(a).arg(a % 2 + 1));
+}
+
+// The same venue's last 10,000 money records alone: a ledger without history.
+void buildRecent(const QString& path)
+{
+    Connection c;
+    c.create(path);
+    createSchema(c);
+    c.begin();
+    addMoney(c, kMoney - 10000, kMoney);
+    c.commit();
+    c.execEngine(QStringLiteral("ANALYZE"));
+}
+
 void build(const QString& path)
 {
-    std::printf("building %s (1,000 rooms, 300,000 bills, 1,000,000 money records, 1,000,000 consumption entries)...\n",
+    std::printf("building %s (1,000 rooms, 300,000 bills, 1,000,000 money records in 50 accounts, 1,000,000 consumption entries)...\n",
                 qPrintable(path));
     Connection c;
     c.create(path);
@@ -97,31 +145,7 @@ void build(const QString& path)
             st.step();
         }
     }
-    {
-        Statement st = c.prepareEngine(QStringLiteral(
-            "INSERT INTO MoneyTable (MoneyKind, MoneyGetPay, MoneySerial, MoneyAccount, MoneyUser, MoneyRecordTime, "
-            "MoneyCreateTime, MoneyIn, MoneyOut, MoneySum, MoneyReason, MoneyMan, MoneyType, MoneyToken, MoneyRemark, "
-            "MoneyPower) VALUES (?, 0, ?, ?, '消费顾客', ?, ?, ?, ?, ?, '销售收入', '', '现金', '收据', '', '')"));
-        for (int i = 0; i < kMoney; ++i) {
-            const bool in = i % 4 != 0;
-            const QDate d = kFirstDay.addDays(qint64(i) * kDays / kMoney);
-            const double amount = double(rng() % 100000) / 100.0;
-            st.reset();
-            st.bind(1, in ? QStringLiteral("财务收入") : QStringLiteral("财务支出"));
-            st.bind(2, QString((in ? QStringLiteral("SR") : QStringLiteral("ZC")) + d.toString(QStringLiteral("yyMMdd"))
-                               + QString::number(i % 900 + 1).rightJustified(2, QLatin1Char('0'))));
-            st.bind(3, 2 + i % 10);
-            st.bind(4, d);
-            st.bind(5, d);
-            st.bind(6, in ? amount : 0.0);
-            st.bind(7, in ? 0.0 : amount);
-            st.bind(8, in ? amount : -amount);
-            st.step();
-        }
-        for (int a = 4; a <= 11; ++a)
-            c.execEngine(QStringLiteral("INSERT INTO Account (AccountIndex, AccountName, AccountBase, AccountType, AccountPower) "
-                                        "VALUES (%1, '帐户%1', 1000, %2, '')").arg(a).arg(a % 2 + 1));
-    }
+    addMoney(c, 0, kMoney);
     {
         Statement st = c.prepareEngine(QStringLiteral(
             "INSERT INTO Cost (CostRoom, CostReason, CostMoney, CostRemark, CostBill) VALUES (?, '矿泉水', 3, '', ?)"));
@@ -413,6 +437,43 @@ int main(int argc, char** argv)
         });
         const double engine = medianMs(20, [&] { engineRows(c, engineSql); });
         row("booking calendar, a day and its month (10,000 bookings)", layer, engine);
+    }
+    {
+        // The finance window's full refresh: 15 tiles with balance and month
+        // figure, the day's four figures, the day ledger's first screen and
+        // footers. Over 1,000,000 records, and over a file holding only the
+        // last 10,000 of them: the refresh must not grow with history.
+        const QString recentPath = path + QStringLiteral(".recent");
+        if (!QFileInfo::exists(recentPath))
+            buildRecent(recentPath);
+        Connection recent;
+        recent.open(recentPath);
+        const QDate d = kFirstDay.addDays(qint64(kMoney - 5000) * kDays / kMoney);
+        const QString all = QStringLiteral(" And ((AccountType = 1) Or (AccountType = 2))");
+        auto refresh = [&](Connection& on) {
+            Query q(on);
+            const TilePage page = loadTilePage(q, QString(), all, accountOrder(0, 0), 0, d);
+            daySummary(q, all, true, d);
+            Query ledgerQuery(on);
+            ledgerQuery.setSql(ledgerSql(all, d));
+            ledgerQuery.open();
+            ledgerQuery.fetchMore(40);
+            ledgerQuery.recordCount();
+            for (const char* f : {"MoneyIn", "MoneyOut", "MoneySum"})
+                ledgerQuery.sum(QString::fromLatin1(f));
+            return page.tiles.size();
+        };
+        const double big = medianMs(20, [&] { refresh(c); });
+        const double small = medianMs(20, [&] { refresh(recent); });
+        row("finance refresh, 1,000,000 records vs 10,000", big, small);
+        // One tile's balance: the running totals against the design's sum
+        // over every record of the account up to the day.
+        const double totals = medianMs(20, [&] { moneySumThrough(c, {2}, d); });
+        const double design = medianMs(5, [&] {
+            engineRows(c, QStringLiteral("SELECT ROUND(SUM(MoneySum),2) FROM MoneyTable WHERE MoneyAccount = 2 "
+                                         "AND MoneyCreateTime <= '%1 00:00:00'").arg(d.toString(Qt::ISODate)));
+        });
+        row("one tile balance: running totals vs the records' sum", totals, design);
     }
     std::printf("\n");
     return 0;

@@ -203,13 +203,4 @@ bool editBill(AppContext& ctx, int billIndex)
     return bill->Changed;
 }
 
-void printList(AppContext& ctx, Query& list, const QString& templateFile, const QString& title)
-{
-    QString error;
-    if (!list.isOpen() || !ctx.reports)
-        return;
-    if (!presentReport(ctx.g.resourcePath(templateFile), &list, {}, *ctx.reports, title, &error))
-        ctx.prompt().inform(error);
-}
-
 }  // namespace velbrisk

@@ -56,7 +56,4 @@ private:
 // when it changed something.
 bool editBill(AppContext& ctx, int billIndex);
 
-// Prints a list through one of the program's templates ("Frf/...").
-void printList(AppContext& ctx, Query& list, const QString& templateFile, const QString& title);
-
 }  // namespace velbrisk

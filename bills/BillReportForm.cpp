@@ -7,6 +7,7 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "data/Words.h"
+#include "report/ListPrint.h"
 #include "report/Report.h"
 #include "widgets/Buttons.h"
 #include "widgets/DataGrid.h"

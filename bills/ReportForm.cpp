@@ -11,6 +11,7 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "data/Words.h"
+#include "report/ListPrint.h"
 #include "report/Report.h"
 #include "rooms/RoomForm.h"
 #include "rooms/RoomSearchForm.h"

@@ -11,6 +11,7 @@
 #include "finance/ChoseForm.h"
 #include "finance/DrawForm.h"
 #include "finance/GetPayForm.h"
+#include "finance/GetPayList.h"
 #include "finance/MoneyGrid.h"
 #include "widgets/Buttons.h"
 #include "widgets/GridExport.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -62,6 +64,9 @@ TFormFinance::TFormFinance(AppContext& ctx, QWidget* parent)
     left->addWidget(new QLabel(QStringLiteral("当前日期"), m_left));
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    QFont small = m_date->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    m_date->setFont(small);
     left->addWidget(m_date);
     auto* days = new QHBoxLayout;
     auto* back = makeButton(m_left, QStringLiteral("◀"), [this] { setLedgerDate(ledgerDate().addDays(-1)); });
@@ -162,7 +167,14 @@ TFormFinance::TFormFinance(AppContext& ctx, QWidget* parent)
     m_tabs->addTab(ledgerPage, QStringLiteral("日记帐簿"));
 
     // ---- "应收应付"
-    m_tabs->addTab(new QWidget, QStringLiteral("应收应付"));
+    auto* getPayPage = new QWidget;
+    auto* getPay = new QVBoxLayout(getPayPage);
+    getPay->setContentsMargins(0, 0, 0, 0);
+    m_receivables = new GetPayList(m_ctx, words::receivable(), getPayPage);
+    m_payables = new GetPayList(m_ctx, words::payable(), getPayPage);
+    getPay->addWidget(m_receivables, 1);
+    getPay->addWidget(m_payables, 1);
+    m_tabs->addTab(getPayPage, QStringLiteral("应收应付"));
 
     // ---- "报表中心"
     auto* reportPage = new QWidget;
@@ -210,6 +222,8 @@ void TFormFinance::prepare()
 {
     if (!m_shownBefore) {
         m_shownBefore = true;
+        m_receivables->viewButton(GetPayView::Records)->setChecked(true);
+        m_payables->viewButton(GetPayView::Records)->setChecked(true);
         if (auto* chose = m_ctx.form<TFormChose>())
             chose->exec();
         const Options o = m_ctx.options();
@@ -247,6 +261,13 @@ void TFormFinance::RefreshFinance()
     RefreshLedger();
     if (m_reportOpen)
         RefreshReportGrid();
+    RefreshGetPayLists();
+}
+
+void TFormFinance::RefreshGetPayLists()
+{
+    m_receivables->reload();
+    m_payables->reload();
 }
 
 void TFormFinance::RefreshAccountTiles()

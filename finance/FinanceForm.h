@@ -20,6 +20,7 @@ namespace velbrisk {
 
 struct AppContext;
 class AccountTile;
+class GetPayList;
 class MoneyGrid;
 
 class TFormFinance : public QDialog {
@@ -42,6 +43,7 @@ public:
     void RefreshAccountTiles();
     void RefreshLedger();        // RefreshMoneyGrid for the day ledger
     void RefreshReportGrid();    // RefreshMoneyGrid for the report grid
+    void RefreshGetPayLists();   // both halves of "应收应付"
     bool reportGridOpen() const;
     // The book as last loaded.
     QString bookValue() const { return m_book; }
@@ -62,6 +64,8 @@ public:
     QComboBox* sortDirectionCombo() const { return m_sortDirection; }
     QComboBox* reportSortCombo() const { return m_reportSort; }
     QTabWidget* tabs() const { return m_tabs; }
+    GetPayList* receivables() const { return m_receivables; }
+    GetPayList* payables() const { return m_payables; }
     QWidget* leftPanel() const { return m_left; }
     QToolButton* sideBar() const { return m_bar; }
 
@@ -111,6 +115,8 @@ private:
     MoneyGrid* m_ledgerGrid;
     MoneyGrid* m_reportGrid;
     QComboBox* m_reportSort;
+    GetPayList* m_receivables = nullptr;
+    GetPayList* m_payables = nullptr;
 };
 
 }  // namespace velbrisk

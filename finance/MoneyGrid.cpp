@@ -41,7 +41,7 @@ void MoneyGrid::rebuild(const Options& options)
         int width = IniReadString(m_section, field, QString::number(fallback), options.file()).toInt(&ok);
         if (!ok || width < 0 || width > 2000)
             width = fallback;
-        columns << GridColumn{field, QString::fromUtf8(m.title), width};
+        columns << GridColumn{field, QString::fromUtf8(m.title), width, true, QString(), true};
     }
     setColumns(columns);
     reload();

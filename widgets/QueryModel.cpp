@@ -81,6 +81,8 @@ QVariant QueryModel::data(const QModelIndex& index, int role) const
         return cellText(index.row(), index.column());
     case Qt::TextAlignmentRole: {
         const int f = fieldColumn(index.column());
+        if (m_columns[index.column()].centred)
+            return int(Qt::AlignCenter);
         if (f >= 0 && (m_query->fieldType(f) == FieldType::Number || !m_columns[index.column()].numberFormat.isEmpty()))
             return int(Qt::AlignRight | Qt::AlignVCenter);
         return int(Qt::AlignLeft | Qt::AlignVCenter);

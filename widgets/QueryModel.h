@@ -17,6 +17,7 @@ struct GridColumn {
     int width = 80;
     bool visible = true;
     QString numberFormat;  // "0.00" shows numbers with two decimals; empty: as stored
+    bool centred = false;  // cells centred (else numbers right, texts left)
 };
 
 class QueryModel : public QAbstractTableModel {

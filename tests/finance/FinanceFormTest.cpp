@@ -242,7 +242,7 @@ TEST_F(Finance, AnIncomeVoucherSettlesAReceivableAndPrints)
             QTest::mouseClick(g->printButton(), Qt::LeftButton);
             test::click(g, QStringLiteral("确定"));
         });
-        test::click(f, QStringLiteral("修改记录"));
+        test::click(f->ledgerGrid()->parentWidget(), QStringLiteral("修改记录"));
         EXPECT_EQ(prompt.messages.last(), QStringLiteral("记录修改成功"));
         EXPECT_EQ(v.row(QStringLiteral("Select GetPaySum2, GetPaySum3 From GetPay Where GetPayUser = 'O''Brien'")),
                   QStringLiteral("123.45/376.55"));
@@ -253,7 +253,7 @@ TEST_F(Finance, AnIncomeVoucherSettlesAReceivableAndPrints)
             prompt.setNextAnswer(true);
             test::click(g, QStringLiteral("删除"));
         });
-        test::click(f, QStringLiteral("修改记录"));
+        test::click(f->ledgerGrid()->parentWidget(), QStringLiteral("修改记录"));
         EXPECT_EQ(prompt.titles.last(), QStringLiteral("删除警告"));
         EXPECT_EQ(v.row(QStringLiteral("Select GetPaySum2, GetPaySum3 From GetPay Where GetPayUser = 'O''Brien'")),
                   QStringLiteral("0/500"));
@@ -333,7 +333,7 @@ TEST_F(Finance, LedgerColumnsFromTheSettings)
                           QPoint(view->horizontalHeader()->sectionViewportPosition(remark) + 10, 5));
         EXPECT_GT(view->columnWidth(remark), 33) << "a title click widens to the widest text";
         test::click(f, QStringLiteral("▶"));
-        test::click(f, QStringLiteral("修改记录"));
+        test::click(f->ledgerGrid()->parentWidget(), QStringLiteral("修改记录"));
         EXPECT_EQ(prompt.messages.last(), QStringLiteral("请先选中要修改的记录")) << "an empty day";
     });
 }

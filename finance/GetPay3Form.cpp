@@ -1,0 +1,92 @@
+#include "finance/GetPay3Form.h"
+
+#include "app/AppContext.h"
+#include "data/ShareDM.h"
+#include "data/Words.h"
+#include "finance/FinanceForm.h"
+#include "finance/GetPays.h"
+#include "widgets/Buttons.h"
+#include "widgets/ComboList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velbrisk {
+
+TFormGetPay3::TFormGetPay3(AppContext& ctx, QWidget* parent)
+    : QDialog(parent), m_ctx(ctx), m_customer(new QComboBox(this)), m_span(new QCheckBox(QStringLiteral("时间范围"), this)),
+      m_from(new QDateEdit(this)), m_to(new QDateEdit(this)), m_reason(new QComboBox(this)), m_man(new QComboBox(this)),
+      m_remark(new QLineEdit(this))
+{
+    setWindowTitle(QStringLiteral("应收应付记录筛选"));
+    for (QComboBox* c : {m_customer, m_reason, m_man})
+        c->setEditable(true);
+    for (QDateEdit* d : {m_from, m_to}) {
+        d->setCalendarPopup(true);
+        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        d->setEnabled(false);
+    }
+    connect(m_span, &QCheckBox::toggled, this, [this](bool on) {
+        m_from->setEnabled(on);
+        m_to->setEnabled(on);
+    });
+    auto* g = new QGridLayout(this);
+    g->addWidget(new QLabel(QStringLiteral("客户名称"), this), 0, 0);
+    g->addWidget(m_customer, 0, 1, 1, 3);
+    g->addWidget(m_span, 1, 0);
+    g->addWidget(m_from, 1, 1);
+    g->addWidget(new QLabel(QStringLiteral("至"), this), 1, 2);
+    g->addWidget(m_to, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("收支种类"), this), 2, 0);
+    g->addWidget(m_reason, 2, 1, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("业 务 员"), this), 3, 0);
+    g->addWidget(m_man, 3, 1, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("备注信息"), this), 4, 0);
+    g->addWidget(m_remark, 4, 1, 1, 3);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(makeButton(this, QStringLiteral(" 确定"), [this] { confirm(); }));
+    row->addWidget(makeButton(this, QStringLiteral(" 取消"), [this] { reject(); }));
+    g->addLayout(row, 5, 0, 1, 4);
+}
+
+int TFormGetPay3::exec()
+{
+    prepare();
+    return QDialog::exec();
+}
+
+void TFormGetPay3::prepare()
+{
+    Query& q = m_ctx.dm.ADOQueryTemp;
+    const QString value = QStringLiteral("ParameterValue");
+    LoadCombo(m_customer, q, QStringLiteral("Select * From Parameter Where ParameterType = 4"), false, value);
+    LoadCombo(m_reason, q,
+              QStringLiteral("Select * From Parameter Where ParameterType = ") + (Kind == words::payable() ? QStringLiteral("0") : QStringLiteral("1")),
+              false, value);
+    LoadCombo(m_man, q, QStringLiteral("Select * From Parameter Where ParameterType = 5"), false, value);
+    for (QComboBox* c : {m_customer, m_reason, m_man})
+        c->setCurrentText(QString());
+    auto* finance = m_ctx.form<TFormFinance>();
+    const QDate d = finance ? finance->ledgerDate() : QDate::currentDate();
+    m_from->setDate(QDate(d.year(), d.month(), 1));
+    m_to->setDate(QDate(d.year(), d.month(), d.daysInMonth()));
+    m_from->setEnabled(m_span->isChecked());
+    m_to->setEnabled(m_span->isChecked());
+}
+
+void TFormGetPay3::confirm()
+{
+    const QString condition = getPayCondition({m_customer->currentText(), m_span->isChecked(), m_from->date(), m_to->date(),
+                                               m_reason->currentText(), m_man->currentText(), m_remark->text()});
+    (Kind == words::receivable() ? GetCondition : PayCondition) = condition;
+    accept();
+}
+
+}  // namespace velbrisk
