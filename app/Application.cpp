@@ -13,7 +13,12 @@
 #include "bills/ReportForm.h"
 #include "bills/RoomCakeForm.h"
 #include "bookings/BookForm.h"
+#include "finance/Account2Form.h"
+#include "finance/AccountChoseForm.h"
 #include "finance/AccountForm.h"
+#include "finance/AccountSearchForm.h"
+#include "finance/CakeForm.h"
+#include "finance/MakeReportForm.h"
 #include "finance/ChoseForm.h"
 #include "finance/DrawForm.h"
 #include "finance/FinanceForm.h"
@@ -86,6 +91,11 @@ Application::Application(const StartOptions& options, Platform platform, ReportP
     m_forms.add(new TFormGetPay4(m_ctx, main));
     m_forms.add(new TFormGetPay2(m_ctx, main));
     m_forms.add(new TFormGetPay3(m_ctx, main));
+    m_forms.add(new TFormMakeReport(m_ctx, main));
+    m_forms.add(new TFormAccountChose(m_ctx, main));
+    m_forms.add(new TFormAccountSearch(main));
+    m_forms.add(new TFormAccount2(m_ctx, main));
+    m_forms.add(new TFormCake(m_ctx, main));
     m_forms.add(new TFormDraw(m_ctx, main));
     m_forms.add(new TFormPower(m_ctx, main));
     m_forms.add(new TFormCostReason(m_ctx, main));

@@ -15,19 +15,6 @@
 
 namespace velbrisk {
 
-QString saveChartPicture(AppContext& ctx, ChartPanel& panel, const QString& fileName)
-{
-    // The venue's own folder: a program started from a menu may have no
-    // writable working folder.
-    const QString file = ctx.g.AppDir + fileName;
-    if (!panel.saveBmp(file)) {
-        ctx.prompt().inform(QStringLiteral("图片保存失败，请检查文件夹是否可写：\n") + QDir::toNativeSeparators(file));
-        return QString();
-    }
-    openOrSay(ctx.platform, file);
-    return file;
-}
-
 void layOutChartWindow(QDialog* window, AppContext& ctx, ChartPanel* panel, const QString& fileName)
 {
     auto* layout = new QVBoxLayout(window);

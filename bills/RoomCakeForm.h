@@ -21,10 +21,6 @@ private:
     ChartPanel* m_panel;
 };
 
-// Saves a chart as a bitmap in the venue folder and opens it; says so when
-// either cannot be done. The file written, empty when none.
-QString saveChartPicture(AppContext& ctx, ChartPanel& panel, const QString& fileName);
-
 // A chart window's body: the panel, and "存为图片" (into `fileName`) and "退出".
 void layOutChartWindow(QDialog* window, AppContext& ctx, ChartPanel* panel, const QString& fileName);
 

@@ -29,6 +29,19 @@ const char* engineType(ColumnType t)
 }
 }  // namespace
 
+const QList<TableDef>& schemaTables();
+
+namespace {
+QString createTableSql(const TableDef& t, const QString& create)
+{
+    QString sql = QStringLiteral("%1 %2 (%3 INTEGER PRIMARY KEY AUTOINCREMENT")
+                      .arg(create, QLatin1String(t.name), QLatin1String(t.key));
+    for (const ColumnDef& col : t.columns)
+        sql += QStringLiteral(", %1 %2").arg(QLatin1String(col.name), QLatin1String(engineType(col.type)));
+    return sql + QLatin1Char(')');
+}
+}  // namespace
+
 const QList<TableDef>& schemaTables()
 {
     static const QList<TableDef> tables = {
@@ -129,14 +142,8 @@ void ensureIndexes(Connection& c)
 void createSchema(Connection& c)
 {
     Transaction tx(c);
-    for (const TableDef& t : schemaTables()) {
-        QString sql = QStringLiteral("CREATE TABLE %1 (%2 INTEGER PRIMARY KEY AUTOINCREMENT")
-                          .arg(QLatin1String(t.name), QLatin1String(t.key));
-        for (const ColumnDef& col : t.columns)
-            sql += QStringLiteral(", %1 %2").arg(QLatin1String(col.name), QLatin1String(engineType(col.type)));
-        sql += QLatin1Char(')');
-        c.execEngine(sql);
-    }
+    for (const TableDef& t : schemaTables())
+        c.execEngine(createTableSql(t, QStringLiteral("CREATE TABLE")));
     for (const char* ix : kIndexes)
         c.execEngine(QString::fromLatin1(ix));
 
@@ -185,6 +192,13 @@ void createSchema(Connection& c)
                          .arg(it.price));
     ensureMoneyTotals(c);
     tx.commit();
+}
+
+void useOwnScratchTables(Connection& c)
+{
+    for (const char* name : {"PrintTable", "PrintDay"}) {
+        c.execEngine(createTableSql(*findTable(QLatin1String(name)), QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS")));
+    }
 }
 
 QString missingTable(Connection& c)

@@ -37,7 +37,13 @@ void ensureIndexes(Connection& c);
 // Name of the first of our tables that the open file lacks, or empty.
 QString missingTable(Connection& c);
 
-// How many scratch rows the monthly statement can fill.
+// How many scratch rows a new data file ships (the monthly statement adds
+// rows as it needs them).
 constexpr int kPrintTableRows = 200;
+
+// Gives the connection its own PrintTable and PrintDay: temporary tables of
+// the same names, which its statements find before the file's own, so that
+// workstations printing at once never write into each other's lines.
+void useOwnScratchTables(Connection& c);
 
 }  // namespace velbrisk

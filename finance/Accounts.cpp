@@ -103,7 +103,7 @@ SaveResult updateAccount(Query& q, const QString& oldName, const AccountInput& i
         q.close();
         return SaveResult::refused(e.message());
     }
-    return SaveResult::done(QStringLiteral("帐户修改成功"));
+    return SaveResult::done(QStringLiteral("帐户　") + in.name + QStringLiteral("　修改成功"));
 }
 
 bool deleteAccount(Query& q, const QString& name)

@@ -5,7 +5,12 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "data/Words.h"
+#include "finance/Account2Form.h"
+#include "finance/AccountChoseForm.h"
 #include "finance/AccountForm.h"
+#include "finance/AccountSearchForm.h"
+#include "finance/CakeForm.h"
+#include "finance/MakeReportForm.h"
 #include "finance/AccountTile.h"
 #include "finance/Accounts.h"
 #include "finance/ChoseForm.h"
@@ -13,10 +18,12 @@
 #include "finance/GetPayForm.h"
 #include "finance/GetPayList.h"
 #include "finance/MoneyGrid.h"
+#include "report/Report.h"
 #include "widgets/Buttons.h"
 #include "widgets/GridExport.h"
 #include "widgets/ProgressForm.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
@@ -38,7 +45,7 @@ constexpr int kLeftWidth = 97;
 }
 
 TFormFinance::TFormFinance(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_ledger(ctx.dm.ADOConnection1), m_report(ctx.dm.ADOConnection1),
+    : QDialog(parent), m_ctx(ctx), m_ledger(ctx.dm.ADOConnection1), m_report(ctx.dm.ADOConnection1), m_print(ctx.dm.ADOConnection1),
       m_left(new QWidget(this)), m_bar(new QToolButton(this)), m_bookPicture(new QLabel(m_left)),
       m_date(new QDateEdit(QDate::currentDate(), m_left)), m_tabs(new QTabWidget(this)), m_tilePage(new QWidget),
       m_placeholder(new QLabel(m_tilePage)), m_total(new QLabel(QStringLiteral("总金额：0 元"), m_tilePage)),
@@ -105,8 +112,10 @@ TFormFinance::TFormFinance(AppContext& ctx, QWidget* parent)
             for (AccountTile* other : m_tiles)
                 other->setHighlighted(other == t);
         });
-        connect(tile, &AccountTile::clicked, this,
-                [this](AccountTile* t) { emit tileClicked(t->nameText(), t->balanceText()); });
+        connect(tile, &AccountTile::clicked, this, [this](AccountTile* t) {
+            emit tileClicked(t->nameText(), t->balanceText());
+            openTile(t->nameText(), t->balanceText());
+        });
         m_tiles << tile;
     }
     const int below = 5 * 86 + 12;
@@ -124,10 +133,8 @@ TFormFinance::TFormFinance(AppContext& ctx, QWidget* parent)
     add->setGeometry(340, below, 90, 30);
     m_nextPage->setGeometry(440, below, 90, 30);
     const int right = 3 * 229 + 16;
-    makeButton(m_tilePage, QStringLiteral("帐户搜索"), [this] { later(QStringLiteral("帐户搜索")); })
-        ->setGeometry(right, 8, 100, 30);
-    makeButton(m_tilePage, QStringLiteral("帐户月结"), [this] { later(QStringLiteral("帐户月结")); })
-        ->setGeometry(right, 44, 100, 30);
+    makeButton(m_tilePage, QStringLiteral("帐户搜索"), [this] { searchAccounts(); })->setGeometry(right, 8, 100, 30);
+    makeButton(m_tilePage, QStringLiteral("帐户月结"), [this] { PrintTable(); })->setGeometry(right, 44, 100, 30);
     (new QLabel(QStringLiteral("帐户排序"), m_tilePage))->setGeometry(right, 90, 100, 20);
     m_sortKey->addItems({QStringLiteral("按编号"), QStringLiteral("按类型"), QStringLiteral("按名称")});
     m_sortDirection->addItems({QStringLiteral("按升序"), QStringLiteral("按降序")});
@@ -159,7 +166,7 @@ TFormFinance::TFormFinance(AppContext& ctx, QWidget* parent)
     strip->addWidget(m_expense, 1, 2);
     strip->setColumnStretch(2, 1);
     strip->addWidget(makeButton(this, QStringLiteral("修改记录"), [this] { editLedgerRecord(); }), 0, 3, 2, 1);
-    strip->addWidget(makeButton(this, QStringLiteral("打印记录"), [this] { later(QStringLiteral("打印记录")); }), 0, 4, 2, 1);
+    strip->addWidget(makeButton(this, QStringLiteral("打印记录"), [this] { PrintLedger(); }), 0, 4, 2, 1);
     ledger->addLayout(strip);
     ledger->addWidget(m_ledgerGrid, 1);
     m_ledgerGrid->setQuery(&m_ledger);
@@ -180,13 +187,13 @@ TFormFinance::TFormFinance(AppContext& ctx, QWidget* parent)
     auto* reportPage = new QWidget;
     auto* report = new QVBoxLayout(reportPage);
     auto* top = new QHBoxLayout;
-    top->addWidget(makeButton(this, QStringLiteral("报表分析"), [this] { later(QStringLiteral("报表分析")); }));
+    top->addWidget(makeButton(this, QStringLiteral("报表分析"), [this] { analyse(); }));
     top->addWidget(makeButton(this, QStringLiteral("导出EXCEL"), [this] {
         ExportGridToExcel(*m_reportGrid, m_ctx.g, m_ctx.platform, m_ctx.form<TFormProgress>());
     }));
-    top->addWidget(makeButton(this, QStringLiteral("财务日结"), [this] { later(QStringLiteral("财务日结")); }));
-    top->addWidget(makeButton(this, QStringLiteral("生成报表"), [this] { later(QStringLiteral("生成报表")); }));
-    top->addWidget(makeButton(this, QStringLiteral("打印报表"), [this] { later(QStringLiteral("打印报表")); }));
+    top->addWidget(makeButton(this, QStringLiteral("财务日结"), [this] { PrintDay(); }));
+    top->addWidget(makeButton(this, QStringLiteral("生成报表"), [this] { searchMoney(); }));
+    top->addWidget(makeButton(this, QStringLiteral("打印报表"), [this] { PrintReportGrid(); }));
     top->addStretch();
     top->addWidget(new QLabel(QStringLiteral("排序方式"), this));
     m_reportSort->addItems({QStringLiteral("按时间排"), QStringLiteral("按帐户排"), QStringLiteral("按金额排"),
@@ -274,7 +281,8 @@ void TFormFinance::RefreshAccountTiles()
 {
     m_prevPage->setEnabled(false);
     m_nextPage->setEnabled(false);
-    const TilePage page = loadTilePage(m_ctx.dm.ADOQueryTemp, QString(), m_ctx.g.AccountBookFilter,
+    auto* search = m_ctx.form<TFormAccountSearch>();
+    const TilePage page = loadTilePage(m_ctx.dm.ADOQueryTemp, search ? search->Condition : QString(), m_ctx.g.AccountBookFilter,
                                        accountOrder(m_sortKey->currentIndex(), m_sortDirection->currentIndex()),
                                        AccountPage, ledgerDate());
     if (!page.ok)
@@ -314,7 +322,7 @@ void TFormFinance::RefreshLedger()
 
 void TFormFinance::RefreshReportGrid()
 {
-    m_reportOpen = OpenQuery(m_report, reportSql(m_ctx.g.AccountBookFilter, MoneyCondition, m_reportSort->currentIndex()),
+    m_reportOpen = OpenQuery(m_report, reportSql(m_ctx.g.AccountBookFilter, Search.MoneyCondition, m_reportSort->currentIndex()),
                              words::dbOpenFailed());
     m_reportGrid->rebuild(m_ctx.options());
 }
@@ -409,9 +417,138 @@ void TFormFinance::toggleLeftPanel()
     m_bar->setIcon(QIcon(picture(hidden ? QStringLiteral("Res/LeftBar.bmp") : QStringLiteral("Res/RightBar.bmp"))));
 }
 
-void TFormFinance::later(const QString& caption)
+void TFormFinance::showReportCentre() { m_tabs->setCurrentIndex(3); }
+
+void TFormFinance::openTile(const QString& name, const QString& balance)
 {
-    m_ctx.prompt().inform(QStringLiteral("“") + caption + QStringLiteral("”功能将在后续版本中提供。"));
+    if (auto* detail = m_ctx.form<TFormAccount2>()) {
+        detail->AccountName = name;
+        detail->BalanceText = balance;
+        detail->exec();
+    }
+}
+
+void TFormFinance::searchAccounts()
+{
+    auto* search = m_ctx.form<TFormAccountSearch>();
+    if (search && search->exec() == QDialog::Accepted)
+        RefreshAccountTiles();
+}
+
+void TFormFinance::searchMoney()
+{
+    auto* search = m_ctx.form<TFormMakeReport>();
+    if (!search || search->exec() != QDialog::Accepted)
+        return;
+    Search = search->Result;
+    RefreshReportGrid();
+}
+
+void TFormFinance::analyse()
+{
+    if (auto* cake = m_ctx.form<TFormCake>()) {
+        cake->Condition = Search.MoneyCondition;
+        cake->exec();
+    }
+}
+
+void TFormFinance::present(Query& rows, const QString& templateFile, const QString& title, const QHash<QString, QString>& vars)
+{
+    QString error;
+    if (m_ctx.reports
+        && !presentReport(m_ctx.g.resourcePath(templateFile), &rows,
+                          [vars](const QString& name) -> std::optional<QString> {
+                              if (vars.contains(name))
+                                  return vars.value(name);
+                              return std::nullopt;
+                          },
+                          *m_ctx.reports, title, &error))
+        m_ctx.prompt().inform(error);
+}
+
+void TFormFinance::PrintTable()
+{
+    auto* chose = m_ctx.form<TFormAccountChose>();
+    if (!chose || chose->exec() != QDialog::Accepted)
+        return;
+    const QString names = accountNamesCondition(chose->chosenAccounts());
+    const QDate day = ledgerDate();
+    QDate from(day.year(), day.month(), 1), to(day.year(), day.month(), day.daysInMonth());
+    if (chose->dateBox()->isChecked()) {
+        from = chose->fromEdit()->date();
+        to = chose->toEdit()->date();
+    }
+    auto* progress = m_ctx.form<TFormProgress>();
+    if (progress) {
+        progress->begin();
+        progress->setPosition(25);
+    }
+    try {
+        const QList<StatementLine> lines = computeStatement(m_print, names, m_ctx.g.AccountBookFilter, from, to);
+        if (!lines.isEmpty()) {
+            if (progress)
+                progress->setPosition(75);
+            writeStatement(m_print, lines);
+            if (progress)
+                progress->setPosition(100);
+        }
+        if (progress)
+            progress->end();
+        if (lines.isEmpty())
+            return;
+    } catch (const Failure&) {
+        m_print.close();
+        if (progress)
+            progress->end();
+        m_ctx.prompt().inform(words::dbOpenFailed());
+        return;
+    }
+    present(m_print, QStringLiteral("Frf/AccountMonth.frf"), QStringLiteral("帐户月结"),
+            {{QStringLiteral("BeginDate"), from.toString(Qt::ISODate)}, {QStringLiteral("EndDate"), to.toString(Qt::ISODate)}});
+}
+
+void TFormFinance::PrintDay()
+{
+    bool days = false;
+    try {
+        const QList<SummaryLine> lines = computeSummary(m_print, Search, m_ctx.g.AccountBookFilter, &days);
+        if (!days)
+            return;
+        writeSummary(m_print, lines);
+    } catch (const Failure&) {
+        m_print.close();
+        m_ctx.prompt().inform(words::dbOpenFailed());
+        return;
+    }
+    present(m_print, QStringLiteral("Frf/MonthCount.frf"), QStringLiteral("财务日结"), {});
+}
+
+void TFormFinance::PrintLedger()
+{
+    if (!m_ledger.isOpen())
+        return;
+    const QStringList texts{m_previous->text(), m_closing->text(), QStringLiteral("本日收入：") + m_income->text(),
+                            QStringLiteral("本日支出：") + m_expense->text()};
+    try {
+        writeLedgerHeadings(m_ctx.dm.ADOQueryTemp, texts);
+    } catch (const Failure&) {
+        m_ctx.prompt().inform(words::dbOpenFailed());
+        return;
+    }
+    const bool portrait = m_ctx.options().read(opt::PrintType) == QStringLiteral("纵向打印");
+    QHash<QString, QString> vars;
+    for (int i = 0; i < 4; ++i)
+        vars.insert(QStringLiteral("PrintValue%1").arg(i + 1), texts[i]);
+    vars.insert(QStringLiteral("LedgerDate"), ledgerDate().toString(Qt::ISODate));
+    present(m_ledger, portrait ? QStringLiteral("Frf/Daily.frf") : QStringLiteral("Frf/Daily2.frf"), QStringLiteral("日记帐簿"), vars);
+}
+
+void TFormFinance::PrintReportGrid()
+{
+    if (!m_reportOpen)
+        return;
+    const bool portrait = m_ctx.options().read(opt::PrintType) == QStringLiteral("纵向打印");
+    present(m_report, portrait ? QStringLiteral("Frf/Report.frf") : QStringLiteral("Frf/Report2.frf"), QStringLiteral("报表中心"), {});
 }
 
 bool TFormFinance::eventFilter(QObject* watched, QEvent* event)

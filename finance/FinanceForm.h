@@ -4,9 +4,11 @@
 // report centre on four tabs.
 #include "data/Query.h"
 #include "finance/Ledger.h"
+#include "finance/Reports.h"
 
 #include <QDate>
 #include <QDialog>
+#include <QHash>
 #include <QList>
 
 class QComboBox;
@@ -30,7 +32,7 @@ public:
     ~TFormFinance() override;
 
     int AccountPage = 0;
-    QString MoneyCondition;  // of the money search; empty until the first search
+    MoneySearch Search;  // of the last money search or "当月记录"; empty until then
 
     int exec() override;
     // The first showing's and every later showing's work, without the loop.
@@ -45,6 +47,13 @@ public:
     void RefreshReportGrid();    // RefreshMoneyGrid for the report grid
     void RefreshGetPayLists();   // both halves of "应收应付"
     bool reportGridOpen() const;
+    void showReportCentre();
+
+    // ---- the reports
+    void PrintTable();      // "帐户月结"
+    void PrintDay();        // "财务日结"
+    void PrintLedger();     // "打印记录"
+    void PrintReportGrid(); // "打印报表"
     // The book as last loaded.
     QString bookValue() const { return m_book; }
 
@@ -84,7 +93,11 @@ private:
     void editLedgerRecord();
     void editReportRecord();
     void toggleLeftPanel();
-    void later(const QString& caption);
+    void searchAccounts();
+    void searchMoney();
+    void analyse();
+    void openTile(const QString& name, const QString& balance);
+    void present(Query& rows, const QString& templateFile, const QString& title, const QHash<QString, QString>& vars);
     QPixmap picture(const QString& file) const;
 
     AppContext& m_ctx;
@@ -93,6 +106,7 @@ private:
     QString m_bookPictureFile;
     Query m_ledger;
     Query m_report;
+    Query m_print;  // the rows of a statement or summary
     bool m_reportOpen = false;
 
     QWidget* m_left;

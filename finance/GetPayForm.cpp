@@ -181,7 +181,7 @@ void TFormGetPay::prepare()
         m_save->show();
         m_delete->hide();
         m_print->hide();
-        m_batch->setVisible(m_ctx.options().read(opt::BatchVoucher) == QLatin1String("开启"));
+        m_batch->setVisible(m_ctx.options().read(opt::BatchVoucher) == QStringLiteral("开启"));
         PresetUser.clear();
         PresetSum.clear();
         PresetReason.clear();
@@ -224,7 +224,7 @@ bool TFormGetPay::saveNew()
         m_ctx.prompt().inform(saved.message);
     if (!saved.saved)
         return false;
-    if (m_ctx.options().read(opt::BillPrint) == QLatin1String("开单时自动打印")) {
+    if (m_ctx.options().read(opt::BillPrint) == QStringLiteral("开单时自动打印")) {
         EditIndex = index;
         ActionPrintExecute();
     }

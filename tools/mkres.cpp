@@ -318,6 +318,13 @@ int main(int argc, char** argv)
     banner(QStringLiteral("NewDraw.bmp"), QStringLiteral("财务平调单"), QStringLiteral("新增"), QColor(70, 90, 150));
     banner(QStringLiteral("GetList.bmp"), QStringLiteral("应收款"), QStringLiteral("客户欠款"), recv);
     banner(QStringLiteral("PayList.bmp"), QStringLiteral("应付款"), QStringLiteral("欠付款项"), pay);
+    // The finance analyses' icons.
+    coin(QStringLiteral("YellowTower.ico"), QColor(245, 200, 40), QStringLiteral("帐"));
+    coin(QStringLiteral("Customer.ico"), QColor(90, 160, 230), QStringLiteral("客"));
+    coin(QStringLiteral("Man.ico"), QColor(110, 190, 120), QStringLiteral("员"));
+    coin(QStringLiteral("Reason.ico"), QColor(230, 140, 70), QStringLiteral("类"));
+    coin(QStringLiteral("Type.ico"), QColor(170, 110, 220), QStringLiteral("款"));
+    coin(QStringLiteral("Token.ico"), QColor(150, 150, 160), QStringLiteral("证"));
     bar(QStringLiteral("LeftBar.bmp"), true);
     bar(QStringLiteral("RightBar.bmp"), false);
     placeholder();

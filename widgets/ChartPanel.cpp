@@ -1,10 +1,13 @@
 #include "widgets/ChartPanel.h"
 
+#include "app/AppContext.h"
+
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -81,6 +84,19 @@ bool ChartPanel::saveBmp(const QString& file)
     m_chart->scene()->render(&p, QRectF(image.rect()), m_chart->sceneBoundingRect());
     p.end();
     return image.save(file, "BMP");
+}
+
+QString saveChartPicture(AppContext& ctx, ChartPanel& panel, const QString& fileName)
+{
+    // The venue's own folder: a program started from a menu may have no
+    // writable working folder.
+    const QString file = ctx.g.AppDir + fileName;
+    if (!panel.saveBmp(file)) {
+        ctx.prompt().inform(QStringLiteral("图片保存失败，请检查文件夹是否可写：\n") + QDir::toNativeSeparators(file));
+        return QString();
+    }
+    openOrSay(ctx.platform, file);
+    return file;
 }
 
 }  // namespace velbrisk

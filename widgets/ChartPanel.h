@@ -39,4 +39,10 @@ private:
     QChartView* m_view;
 };
 
+struct AppContext;
+
+// Saves a chart as a bitmap in the venue folder and opens it; says so when
+// either cannot be done. The file written, empty when none.
+QString saveChartPicture(AppContext& ctx, ChartPanel& panel, const QString& fileName);
+
 }  // namespace velbrisk
