@@ -72,6 +72,7 @@ void Query::close()
     m_appended.clear();
     m_cur = 0;
     m_count.reset();
+    m_totals.clear();
     m_table.clear();
     m_keyCol = -1;
     m_buffer.clear();
@@ -308,12 +309,37 @@ double Query::sum(const QString& field)
             total += row[f].toDouble();
         return total;
     }
-    Statement st = m_c.prepareEngine(QStringLiteral("SELECT TOTAL(\"%1\") FROM (%2)").arg(m_names[f], m_engineSql));
-    st.step();
-    total = st.column(0).toDouble();
+    if (m_totals.contains(f)) {
+        total = m_totals.value(f);
+    } else {
+        Statement st = m_c.prepareEngine(QStringLiteral("SELECT TOTAL(\"%1\") FROM (%2)").arg(m_names[f], m_engineSql));
+        st.step();
+        total = st.column(0).toDouble();
+    }
     for (const auto& row : m_appended)
         total += row[f].toDouble();
     return total;
+}
+
+void Query::prepareTotals(const QStringList& fields)
+{
+    requireBrowse("合计");
+    if (!more())
+        return;  // every row in hand: counts and sums need no statement
+    QList<int> columns;
+    QString sql = QStringLiteral("SELECT COUNT(*)");
+    for (const QString& field : fields) {
+        const int f = fieldIndex(field);
+        if (f < 0)
+            continue;
+        columns << f;
+        sql += QStringLiteral(", TOTAL(\"%1\")").arg(m_names[f]);
+    }
+    Statement st = m_c.prepareEngine(sql + QStringLiteral(" FROM (%1)").arg(m_engineSql));
+    st.step();
+    m_count = int(st.column(0).toLongLong());
+    for (int i = 0; i < columns.size(); ++i)
+        m_totals.insert(columns[i], st.column(i + 1).toDouble());
 }
 
 int Query::fieldIndex(const QString& name) const
@@ -524,6 +550,7 @@ void Query::cancel()
 
 void Query::post()
 {
+    m_totals.clear();  // the sums change with the row
     if (m_state == State::Edit) {
         QStringList sets;
         std::vector<QVariant> values;
@@ -615,6 +642,7 @@ void Query::deleteRecord()
         if (m_count)
             --*m_count;
     }
+    m_totals.clear();
 }
 
 // ---------------------------------------------------------------- grids

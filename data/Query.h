@@ -54,6 +54,9 @@ public:
     // hand when all are read, else one aggregate statement over the query
     // (a footer over a million records reads none of them).
     double sum(const QString& field);
+    // Counts the rows and sums these fields in one statement over the query,
+    // for the footers that follow (a grid's count and sums cost one pass).
+    void prepareTotals(const QStringList& fields);
 
     // ---- fields of the current row
     int fieldCount() const { return int(m_names.size()); }
@@ -121,6 +124,7 @@ private:
     std::vector<std::vector<QVariant>> m_appended;  // inserted before the end was fetched
     int m_cur = 0;
     std::optional<int> m_count;  // counted without fetching
+    QHash<int, double> m_totals;  // column -> sum over the statement's rows, by prepareTotals
     QString m_table;             // set for editable queries
     int m_keyCol = -1;
     std::vector<QVariant> m_buffer;  // edit or insert buffer

@@ -18,4 +18,21 @@ bool nameTaken(Query& q, const QString& table, const QString& nameColumn, const 
     return taken;
 }
 
+SaveResult writeAll(Query& q, const std::function<SaveResult()>& write)
+{
+    try {
+        WriteScope scope(q.connection());
+        Transaction tx(q.connection());
+        SaveResult r = write();
+        if (r.saved)
+            tx.commit();
+        else
+            q.close();
+        return r;
+    } catch (const Failure& e) {
+        q.close();
+        return SaveResult::refused(e.message());
+    }
+}
+
 }  // namespace velbrisk

@@ -2,6 +2,7 @@
 // What an edit window's save gives back, and the one check of a unique name
 // that every catalogue (rooms, items, users, accounts, customers) makes.
 #include <QString>
+#include <functional>
 
 namespace velbrisk {
 
@@ -22,5 +23,11 @@ struct SaveResult {
 // True when a row of `table` other than the one keyed `exceptIndex` (0: none
 // excepted) carries `name` in `nameColumn`. The name goes in quoted.
 bool nameTaken(Query& q, const QString& table, const QString& nameColumn, const QString& name, int exceptIndex = 0);
+
+// Runs `write` as one transaction on the query's connection, the lists'
+// reads let go first: committed when it returns a save, rolled back when it
+// refuses or fails (a failure's message is returned as a refusal). All of it
+// or none.
+SaveResult writeAll(Query& q, const std::function<SaveResult()>& write);
 
 }  // namespace velbrisk

@@ -54,12 +54,10 @@ void writeAccountFields(Query& q, const AccountInput& in, double amount)
 SaveResult createAccount(Query& q, const AccountInput& in)
 {
     double amount = 0;
-    SaveResult checked = checkAccount(in, &amount);
+    const SaveResult checked = checkAccount(in, &amount);
     if (!checked.saved)
         return checked;
-    try {
-        WriteScope scope(q.connection());
-        Transaction tx(q.connection());
+    return writeAll(q, [&] {
         if (accountIndexOf(q, in.name) != 0)
             return SaveResult::refused(QStringLiteral("该帐户名已经存在，请重新操作"));
         q.setSql(QStringLiteral("Select * From Account"));
@@ -69,23 +67,17 @@ SaveResult createAccount(Query& q, const AccountInput& in)
         q.setValue(QStringLiteral("AccountPower"), QString());
         q.post();
         q.close();
-        tx.commit();
-    } catch (const Failure& e) {
-        q.close();
-        return SaveResult::refused(e.message());
-    }
-    return SaveResult::done(QStringLiteral("帐户　") + in.name + QStringLiteral("　新增成功"));
+        return SaveResult::done(QStringLiteral("帐户　") + in.name + QStringLiteral("　新增成功"));
+    });
 }
 
 SaveResult updateAccount(Query& q, const QString& oldName, const AccountInput& in)
 {
     double amount = 0;
-    SaveResult checked = checkAccount(in, &amount);
+    const SaveResult checked = checkAccount(in, &amount);
     if (!checked.saved)
         return checked;
-    try {
-        WriteScope scope(q.connection());
-        Transaction tx(q.connection());
+    return writeAll(q, [&] {
         const int index = accountIndexOf(q, oldName);
         if (index == 0)
             return SaveResult::refused(QStringLiteral("找不到要修改的帐户"));
@@ -98,22 +90,18 @@ SaveResult updateAccount(Query& q, const QString& oldName, const AccountInput& i
         writeAccountFields(q, in, amount);
         q.post();
         q.close();
-        tx.commit();
-    } catch (const Failure& e) {
-        q.close();
-        return SaveResult::refused(e.message());
-    }
-    return SaveResult::done(QStringLiteral("帐户　") + in.name + QStringLiteral("　修改成功"));
+        return SaveResult::done(QStringLiteral("帐户　") + in.name + QStringLiteral("　修改成功"));
+    });
 }
 
 bool deleteAccount(Query& q, const QString& name)
 {
-    try {
-        WriteScope scope(q.connection());
-        Transaction tx(q.connection());
+    bool found = false;
+    const SaveResult r = writeAll(q, [&] {
         const int index = accountIndexOf(q, name);
         if (index <= 1)
-            return false;
+            return SaveResult::refused(QString());
+        found = true;
         const QString key = QString::number(index);
         // The receivables and payables its records settled get their sums anew.
         QSet<int> settled;
@@ -129,14 +117,12 @@ bool deleteAccount(Query& q, const QString& name)
         q.execSql();
         for (int getPay : settled)
             recomputeGetPay(q, getPay);
-        tx.commit();
-    } catch (const Failure& e) {
-        q.close();
-        if (Reporter* r = q.connection().reporter())
-            r->inform(e.message());
-        return false;
-    }
-    return true;
+        return SaveResult::done();
+    });
+    if (!r.saved && found && !r.message.isEmpty())
+        if (Reporter* reporter = q.connection().reporter())
+            reporter->inform(r.message);
+    return r.saved;
 }
 
 }  // namespace velbrisk

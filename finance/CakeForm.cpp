@@ -90,7 +90,9 @@ void TFormCake::Recompute()
         points = readChartPoints(q, QString::fromLatin1(a.field), QStringLiteral("TotalSum"));
     q.close();
     m_panel->showPoints(points);
-    OpenQuery(m_rows, cakeTableSql(a, m_ctx.g.AccountBookFilter, Condition, kind), words::dbOpenFailed());
+    // A row per group: read them whole, the footers then need no statement.
+    if (OpenQuery(m_rows, cakeTableSql(a, m_ctx.g.AccountBookFilter, Condition, kind), words::dbOpenFailed()))
+        m_rows.fetchAll();
     m_table->reload();
     m_table->clearFooter();
     m_table->setFooterText(QStringLiteral("DataFieldName"),

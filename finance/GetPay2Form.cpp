@@ -49,7 +49,7 @@ TFormGetPay2::TFormGetPay2(AppContext& ctx, QWidget* parent)
     g->addWidget(new QLabel(QStringLiteral("客户名称"), this), 1, 0);
     auto* customer = new QHBoxLayout;
     customer->addWidget(m_customer, 1);
-    customer->addWidget(makeButton(this, QStringLiteral("保存客户"), [this] { saveCustomerName(); }));
+    customer->addWidget(makeButton(this, QStringLiteral("保存客户"), [this] { saveCustomerOf(m_ctx, m_customer); }));
     g->addLayout(customer, 1, 1);
     g->addWidget(m_amountLabel, 2, 0);
     g->addWidget(m_amount, 2, 1);
@@ -244,42 +244,10 @@ void TFormGetPay2::deleteVoucher()
 {
     if (!m_vouchers.isOpen() || !m_grid->moveQueryToCurrent() || m_vouchers.isNull(QStringLiteral("MoneyIndex")))
         return;
-    const int index = int(m_vouchers.integer(QStringLiteral("MoneyIndex")));
-    Query& q = m_ctx.dm.ADOQueryTemp;
-    if (!OpenQuery(q, QStringLiteral("Select * From MoneyTable Where MoneyIndex = ") + QString::number(index),
-                   words::dbOpenFailed()))
-        return;
-    const bool found = !q.eof();
-    q.close();
-    if (!found) {
-        m_ctx.prompt().inform(QStringLiteral("找不到要删除的记录"));
-        return;
+    if (askDeleteVoucher(m_ctx, int(m_vouchers.integer(QStringLiteral("MoneyIndex"))))) {
+        refresh();
+        Changed = true;
     }
-    if (!m_ctx.prompt().ask(QStringLiteral("确实要删除该记录吗？"), QStringLiteral("删除警告")))
-        return;
-    // The voucher and its record's new sums together.
-    const SaveResult r = velbrisk::deleteVoucher(q, index);
-    if (!r.saved) {
-        m_ctx.prompt().inform(r.message);
-        return;
-    }
-    refresh();
-    refreshFinance();
-    Changed = true;
-}
-
-void TFormGetPay2::saveCustomerName()
-{
-    const QString text = m_customer->currentText();
-    Query& q = m_ctx.dm.ADOQueryTemp;
-    const SaveResult r = saveCustomer(q, text);
-    if (r.saved) {
-        LoadCombo(m_customer, q, QStringLiteral("Select * From Parameter Where ParameterType = 4"), false,
-                  QStringLiteral("ParameterValue"));
-        m_customer->setCurrentText(text);
-    }
-    if (!r.message.isEmpty())
-        m_ctx.prompt().inform(r.message);
 }
 
 void TFormGetPay2::done(int result)

@@ -47,7 +47,6 @@ private:
     void addVoucher();
     void editVoucher();
     void deleteVoucher();
-    void saveCustomerName();
     void refreshFinance();
 
     AppContext& m_ctx;

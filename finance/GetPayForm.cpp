@@ -264,42 +264,53 @@ void TFormGetPay::ActionBatchExecute()
     m_amount->setFocus();
 }
 
-void TFormGetPay::ActionDeleteExecute()
+bool askDeleteVoucher(AppContext& ctx, int moneyIndex)
 {
-    Query& q = m_ctx.dm.ADOQueryTemp;
-    if (!OpenQuery(q, QStringLiteral("Select * From MoneyTable Where MoneyIndex = ") + QString::number(EditIndex),
+    Query& q = ctx.dm.ADOQueryTemp;
+    if (!OpenQuery(q, QStringLiteral("Select * From MoneyTable Where MoneyIndex = ") + QString::number(moneyIndex),
                    words::dbOpenFailed()))
-        return;
+        return false;
     const bool found = !q.eof();
     q.close();
     if (!found) {
-        m_ctx.prompt().inform(QStringLiteral("找不到要删除的记录"));
-        return;
+        ctx.prompt().inform(QStringLiteral("找不到要删除的记录"));
+        return false;
     }
-    if (!m_ctx.prompt().ask(QStringLiteral("确实要删除该记录吗？"), QStringLiteral("删除警告")))
-        return;
-    const SaveResult r = deleteVoucher(q, EditIndex);
+    if (!ctx.prompt().ask(QStringLiteral("确实要删除该记录吗？"), QStringLiteral("删除警告")))
+        return false;
+    // The voucher and its record's new sums together.
+    const SaveResult r = deleteVoucher(q, moneyIndex);
     if (!r.saved) {
-        m_ctx.prompt().inform(r.message);
-        return;
+        ctx.prompt().inform(r.message);
+        return false;
     }
-    refreshFinance();
-    accept();
+    if (auto* finance = ctx.form<TFormFinance>())
+        finance->RefreshFinance();
+    emit ctx.dm.changes.moneyChanged();
+    return true;
 }
 
-void TFormGetPay::ActionSaveCustomerExecute()
+void TFormGetPay::ActionDeleteExecute()
 {
-    const QString text = m_customer->currentText();
-    Query& q = m_ctx.dm.ADOQueryTemp;
+    if (askDeleteVoucher(m_ctx, EditIndex))
+        accept();
+}
+
+void saveCustomerOf(AppContext& ctx, QComboBox* customers)
+{
+    const QString text = customers->currentText();
+    Query& q = ctx.dm.ADOQueryTemp;
     const SaveResult r = saveCustomer(q, text);
     if (r.saved) {
-        LoadCombo(m_customer, q, QStringLiteral("Select * From Parameter Where ParameterType = 4"), false,
+        LoadCombo(customers, q, QStringLiteral("Select * From Parameter Where ParameterType = 4"), false,
                   QStringLiteral("ParameterValue"));
-        m_customer->setCurrentText(text);
+        customers->setCurrentText(text);
     }
     if (!r.message.isEmpty())
-        m_ctx.prompt().inform(r.message);
+        ctx.prompt().inform(r.message);
 }
+
+void TFormGetPay::ActionSaveCustomerExecute() { saveCustomerOf(m_ctx, m_customer); }
 
 void TFormGetPay::ActionPrintExecute()
 {

@@ -78,4 +78,10 @@ private:
     QPushButton* m_batch;
 };
 
+// Deletes a voucher after the question, recomputes its receivable or payable
+// and refreshes the finance window; says why when it cannot. True when gone.
+bool askDeleteVoucher(AppContext& ctx, int moneyIndex);
+// "保存客户": the customer box's text into the word list, the box refilled.
+void saveCustomerOf(AppContext& ctx, QComboBox* customers);
+
 }  // namespace velbrisk

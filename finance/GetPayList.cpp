@@ -106,6 +106,11 @@ void GetPayList::reload()
     for (const GetPayColumn& c : getPayColumns(m_kind, v))
         columns << GridColumn{c.field, c.title, c.width, true, QString(), true};
     m_grid->setColumns(columns);
+    // The grouped views hold a row per customer or day: read them whole.
+    if (v == GetPayView::Records)
+        m_list.prepareTotals({QStringLiteral("GetPaySum"), QStringLiteral("GetPaySum2"), QStringLiteral("GetPaySum3")});
+    else
+        m_list.fetchAll();
     m_grid->reload();
     m_grid->clearFooter();
     m_grid->setFooterText(QStringLiteral("GetPayTime"), QStringLiteral("合计"));

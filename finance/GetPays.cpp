@@ -45,12 +45,6 @@ void writeFields(Query& q, const GetPayInput& in, double settled)
     q.setValue(QStringLiteral("GetPayMan"), in.man);
 }
 
-SaveResult failed(Query& q, const Failure& e)
-{
-    q.close();
-    return SaveResult::refused(e.message());
-}
-
 }  // namespace
 
 SaveResult insertGetPay(Query& q, const QString& kind, const GetPayInput& in, double settled, int* newIndex)
@@ -58,8 +52,7 @@ SaveResult insertGetPay(Query& q, const QString& kind, const GetPayInput& in, do
     const QString amount = amountProblem(in.amountText);
     if (!amount.isEmpty())
         return SaveResult::refused(amount, QStringLiteral("Amount"));
-    try {
-        WriteScope scope(q.connection());
+    return writeAll(q, [&] {
         q.setSql(QStringLiteral("Select * From GetPay"));
         q.open();
         q.insert();
@@ -69,10 +62,8 @@ SaveResult insertGetPay(Query& q, const QString& kind, const GetPayInput& in, do
         q.post();
         *newIndex = int(q.integer(QStringLiteral("GetPayIndex")));
         q.close();
-    } catch (const Failure& e) {
-        return failed(q, e);
-    }
-    return SaveResult::done(QStringLiteral("记录新增成功"));
+        return SaveResult::done(QStringLiteral("记录新增成功"));
+    });
 }
 
 SaveResult updateGetPay(Query& q, int index, const GetPayInput& in, double settled, bool isNew)
@@ -80,22 +71,17 @@ SaveResult updateGetPay(Query& q, int index, const GetPayInput& in, double settl
     const QString amount = amountProblem(in.amountText);
     if (!amount.isEmpty())
         return SaveResult::refused(amount, QStringLiteral("Amount"));
-    try {
-        WriteScope scope(q.connection());
+    return writeAll(q, [&] {
         q.setSql(QStringLiteral("Select * From GetPay Where GetPayIndex = ") + QString::number(index));
         q.open();
-        if (q.eof() || index <= 1) {
-            q.close();
+        if (q.eof() || index <= 1)
             return SaveResult::refused(QStringLiteral("找不到要修改的记录"));
-        }
         q.edit();
         writeFields(q, in, settled);
         q.post();
         q.close();
-    } catch (const Failure& e) {
-        return failed(q, e);
-    }
-    return SaveResult::done(isNew ? QStringLiteral("记录新增成功") : QStringLiteral("记录修改成功"));
+        return SaveResult::done(isNew ? QStringLiteral("记录新增成功") : QStringLiteral("记录修改成功"));
+    });
 }
 
 bool rollBackGetPay(Query& q, int index, bool* vouchersDeleted)
@@ -104,28 +90,25 @@ bool rollBackGetPay(Query& q, int index, bool* vouchersDeleted)
     if (index <= 1)
         return false;
     const QString key = QString::number(index);
-    try {
-        WriteScope scope(q.connection());
-        Transaction tx(q.connection());
+    bool deleted = false;
+    const SaveResult r = writeAll(q, [&] {
         q.setSql(QStringLiteral("Select * From GetPay Where GetPayIndex = ") + key);
         q.open();
         const bool found = !q.eof();
         q.close();
         if (!found)
-            return false;
+            return SaveResult::refused(QString());
         q.setSql(QStringLiteral("Delete * From MoneyTable Where MoneyGetPay = ") + key);
-        *vouchersDeleted = q.execSql() > 0;
+        deleted = q.execSql() > 0;
         q.setSql(QStringLiteral("Delete * From GetPay Where GetPayIndex = ") + key);
         q.execSql();
-        tx.commit();
-    } catch (const Failure& e) {
-        q.close();
-        *vouchersDeleted = false;
-        if (Reporter* r = q.connection().reporter())
-            r->inform(e.message());
-        return false;
-    }
-    return true;
+        return SaveResult::done();
+    });
+    if (!r.saved && !r.message.isEmpty())
+        if (Reporter* reporter = q.connection().reporter())
+            reporter->inform(r.message);
+    *vouchersDeleted = r.saved && deleted;
+    return r.saved;
 }
 
 int linkedMoneyCount(Query& q, int index)
@@ -141,20 +124,15 @@ int linkedMoneyCount(Query& q, int index)
 SaveResult deleteGetPay(Query& q, int index, bool withMoney)
 {
     const QString key = QString::number(index);
-    try {
-        WriteScope scope(q.connection());
-        Transaction tx(q.connection());
+    return writeAll(q, [&] {
         if (withMoney) {
             q.setSql(QStringLiteral("Delete * From MoneyTable Where MoneyGetPay = ") + key);
             q.execSql();
         }
         q.setSql(QStringLiteral("Delete * From GetPay Where GetPayIndex = ") + key);
         q.execSql();
-        tx.commit();
-    } catch (const Failure& e) {
-        return failed(q, e);
-    }
-    return SaveResult::done();
+        return SaveResult::done();
+    });
 }
 
 QString getPayCondition(const GetPayFilter& f)

@@ -47,6 +47,8 @@ void MoneyGrid::rebuild(const Options& options)
     reload();
     clearFooter();
     Query* q = query();
+    if (q && q->isOpen())
+        q->prepareTotals({QStringLiteral("MoneyIn"), QStringLiteral("MoneyOut"), QStringLiteral("MoneySum")});
     setFooterText(QStringLiteral("MoneyIndex"),
                   QString::number(q && q->isOpen() ? q->recordCount() : 0) + QStringLiteral("条"));
     setFooterSum(QStringLiteral("MoneyIn"), 2, QString(), Qt::black);

@@ -65,10 +65,7 @@ SaveResult writeTransfer(Query& q, const TransferPlan& plan, const TransferInput
         {words::moneyOut(), plan.source, -plan.amount, QStringLiteral("调出->") + plan.targetName},
         {words::moneyIn(), plan.target, plan.amount, plan.sourceName + QStringLiteral("->调入")},
     };
-    Connection& c = q.connection();
-    try {
-        WriteScope scope(c);
-        Transaction tx(c);
+    return writeAll(q, [&] {
         for (const Half& h : halves) {
             q.setSql(QStringLiteral("Select * From MoneyTable"));
             q.open();
@@ -87,12 +84,8 @@ SaveResult writeTransfer(Query& q, const TransferPlan& plan, const TransferInput
             q.post();
             q.close();
         }
-        tx.commit();
-    } catch (const Failure& e) {
-        q.close();
-        return SaveResult::refused(e.message());
-    }
-    return SaveResult::done(QStringLiteral("平调成功"));
+        return SaveResult::done(QStringLiteral("平调成功"));
+    });
 }
 
 }  // namespace velbrisk

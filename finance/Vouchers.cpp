@@ -62,21 +62,12 @@ void writeVoucherFields(Query& q, const VoucherInput& in, int accountIndex, bool
     q.setValue(QStringLiteral("MoneyRemark"), in.remark);
 }
 
-SaveResult failed(Query& q, const Failure& e)
-{
-    q.close();
-    return SaveResult::refused(e.message());
-}
-
 }  // namespace
 
 SaveResult insertVoucher(Query& q, const QString& kind, int linkedGetPay, const VoucherInput& in, int accountIndex,
                          const QDate& today, int* newIndex)
 {
-    Connection& c = q.connection();
-    try {
-        WriteScope scope(c);
-        Transaction tx(c);
+    return writeAll(q, [&] {
         q.setSql(QStringLiteral("Select * From MoneyTable"));
         q.open();
         q.insert();
@@ -89,59 +80,50 @@ SaveResult insertVoucher(Query& q, const QString& kind, int linkedGetPay, const 
         *newIndex = int(q.integer(QStringLiteral("MoneyIndex")));
         q.close();
         recomputeGetPay(q, linkedGetPay);
-        tx.commit();
-    } catch (const Failure& e) {
-        return failed(q, e);
-    }
-    return SaveResult::done(QStringLiteral("记录新增成功"));
+        return SaveResult::done(QStringLiteral("记录新增成功"));
+    });
 }
+
+namespace {
+
+// Opens voucher `moneyIndex` for a change; its link, or -1 when it is gone.
+int openVoucher(Query& q, int moneyIndex)
+{
+    q.setSql(QStringLiteral("Select * From MoneyTable Where MoneyIndex = ") + QString::number(moneyIndex));
+    q.open();
+    if (q.eof())
+        return -1;
+    return int(q.integer(QStringLiteral("MoneyGetPay")));
+}
+
+}  // namespace
 
 SaveResult updateVoucher(Query& q, int moneyIndex, const VoucherInput& in, int accountIndex)
 {
-    Connection& c = q.connection();
-    try {
-        WriteScope scope(c);
-        Transaction tx(c);
-        q.setSql(QStringLiteral("Select * From MoneyTable Where MoneyIndex = ") + QString::number(moneyIndex));
-        q.open();
-        if (q.eof()) {
-            q.close();
+    return writeAll(q, [&] {
+        const int linked = openVoucher(q, moneyIndex);
+        if (linked < 0)
             return SaveResult::refused(QStringLiteral("找不到要修改的记录"));
-        }
-        const int linked = int(q.integer(QStringLiteral("MoneyGetPay")));
         q.edit();
         writeVoucherFields(q, in, accountIndex, q.str(QStringLiteral("MoneyKind")) == words::moneyIn());
         q.post();
         q.close();
         recomputeGetPay(q, linked);
-        tx.commit();
-    } catch (const Failure& e) {
-        return failed(q, e);
-    }
-    return SaveResult::done(QStringLiteral("记录修改成功"));
+        return SaveResult::done(QStringLiteral("记录修改成功"));
+    });
 }
 
 SaveResult deleteVoucher(Query& q, int moneyIndex)
 {
-    Connection& c = q.connection();
-    try {
-        WriteScope scope(c);
-        Transaction tx(c);
-        q.setSql(QStringLiteral("Select * From MoneyTable Where MoneyIndex = ") + QString::number(moneyIndex));
-        q.open();
-        if (q.eof()) {
-            q.close();
+    return writeAll(q, [&] {
+        const int linked = openVoucher(q, moneyIndex);
+        if (linked < 0)
             return SaveResult::refused(QStringLiteral("找不到要删除的记录"));
-        }
-        const int linked = int(q.integer(QStringLiteral("MoneyGetPay")));
         q.deleteRecord();
         q.close();
         recomputeGetPay(q, linked);
-        tx.commit();
-    } catch (const Failure& e) {
-        return failed(q, e);
-    }
-    return SaveResult::done();
+        return SaveResult::done();
+    });
 }
 
 void recomputeGetPay(Query& q, int getPayIndex)
@@ -190,21 +172,18 @@ SaveResult saveCustomer(Query& q, const QString& customer)
     for (q.first(); !q.eof(); q.next())
         present = present || q.str(QStringLiteral("ParameterValue")) == customer;
     q.close();
-    if (!present) {
-        try {
-            WriteScope scope(q.connection());
-            q.setSql(QStringLiteral("Select * From Parameter"));
-            q.open();
-            q.insert();
-            q.setValue(QStringLiteral("ParameterType"), 4);
-            q.setValue(QStringLiteral("ParameterValue"), customer);
-            q.post();
-            q.close();
-        } catch (const Failure& e) {
-            return failed(q, e);
-        }
-    }
-    return SaveResult::done(QStringLiteral("客户名称保存成功"));
+    if (present)
+        return SaveResult::done(QStringLiteral("客户名称保存成功"));
+    return writeAll(q, [&] {
+        q.setSql(QStringLiteral("Select * From Parameter"));
+        q.open();
+        q.insert();
+        q.setValue(QStringLiteral("ParameterType"), 4);
+        q.setValue(QStringLiteral("ParameterValue"), customer);
+        q.post();
+        q.close();
+        return SaveResult::done(QStringLiteral("客户名称保存成功"));
+    });
 }
 
 }  // namespace velbrisk
