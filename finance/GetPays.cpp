@@ -167,7 +167,8 @@ QString getPayListSql(const QString& kind, const QString& condition, GetPayView 
 QList<GetPayColumn> getPayColumns(const QString& kind, GetPayView view)
 {
     const QString k = kind == words::receivable() ? QStringLiteral("收") : QStringLiteral("付");
-    const GetPayColumn time{QStringLiteral("GetPayTime"), QStringLiteral("应") + k + QStringLiteral("日期"), 75};
+    // Wide enough for a whole date in the program's font.
+    const GetPayColumn time{QStringLiteral("GetPayTime"), QStringLiteral("应") + k + QStringLiteral("日期"), 90};
     const GetPayColumn user{QStringLiteral("GetPayUser"), QStringLiteral("应") + k + QStringLiteral("客户"), 120};
     const GetPayColumn sum{QStringLiteral("GetPaySum"), QStringLiteral("应") + k + QStringLiteral("金额"), 60};
     const GetPayColumn settled{QStringLiteral("GetPaySum2"), QStringLiteral("已") + k + QStringLiteral("金额"), 60};
