@@ -107,13 +107,8 @@ void TFormGetPay2::prepare()
     m_banner->setPixmap(QPixmap(m_ctx.g.resourcePath(m_bannerFile)));
     m_amountLabel->setText(receivable ? QStringLiteral("应收金额") : QStringLiteral("应付金额"));
 
+    loadGetPayWords(m_ctx, Kind, m_customer, m_reason, m_man);
     Query& q = m_ctx.dm.ADOQueryTemp;
-    const QString value = QStringLiteral("ParameterValue");
-    LoadCombo(m_customer, q, QStringLiteral("Select * From Parameter Where ParameterType = 4"), false, value);
-    LoadCombo(m_reason, q,
-              QStringLiteral("Select * From Parameter Where ParameterType = ") + (Kind == words::payable() ? QStringLiteral("0") : QStringLiteral("1")),
-              false, value);
-    LoadCombo(m_man, q, QStringLiteral("Select * From Parameter Where ParameterType = 5"), false, value);
     m_settled = 0;
     if (!isNew()) {
         if (!OpenQuery(q, QStringLiteral("Select * From GetPay Where GetPayIndex = ") + QString::number(EditIndex),

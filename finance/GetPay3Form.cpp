@@ -4,6 +4,7 @@
 #include "data/ShareDM.h"
 #include "data/Words.h"
 #include "finance/FinanceForm.h"
+#include "finance/GetPayForm.h"
 #include "finance/GetPays.h"
 #include "widgets/Buttons.h"
 #include "widgets/ComboList.h"
@@ -64,13 +65,7 @@ int TFormGetPay3::exec()
 
 void TFormGetPay3::prepare()
 {
-    Query& q = m_ctx.dm.ADOQueryTemp;
-    const QString value = QStringLiteral("ParameterValue");
-    LoadCombo(m_customer, q, QStringLiteral("Select * From Parameter Where ParameterType = 4"), false, value);
-    LoadCombo(m_reason, q,
-              QStringLiteral("Select * From Parameter Where ParameterType = ") + (Kind == words::payable() ? QStringLiteral("0") : QStringLiteral("1")),
-              false, value);
-    LoadCombo(m_man, q, QStringLiteral("Select * From Parameter Where ParameterType = 5"), false, value);
+    loadGetPayWords(m_ctx, Kind, m_customer, m_reason, m_man);
     for (QComboBox* c : {m_customer, m_reason, m_man})
         c->setCurrentText(QString());
     auto* finance = m_ctx.form<TFormFinance>();

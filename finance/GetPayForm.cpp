@@ -310,6 +310,18 @@ void saveCustomerOf(AppContext& ctx, QComboBox* customers)
         ctx.prompt().inform(r.message);
 }
 
+void loadGetPayWords(AppContext& ctx, const QString& getPayKind, QComboBox* customers, QComboBox* reasons, QComboBox* men)
+{
+    Query& q = ctx.dm.ADOQueryTemp;
+    const QString value = QStringLiteral("ParameterValue");
+    LoadCombo(customers, q, QStringLiteral("Select * From Parameter Where ParameterType = 4"), false, value);
+    LoadCombo(reasons, q,
+              QStringLiteral("Select * From Parameter Where ParameterType = ")
+                  + (getPayKind == words::payable() ? QStringLiteral("0") : QStringLiteral("1")),
+              false, value);
+    LoadCombo(men, q, QStringLiteral("Select * From Parameter Where ParameterType = 5"), false, value);
+}
+
 void TFormGetPay::ActionSaveCustomerExecute() { saveCustomerOf(m_ctx, m_customer); }
 
 void TFormGetPay::ActionPrintExecute()

@@ -83,5 +83,8 @@ private:
 bool askDeleteVoucher(AppContext& ctx, int moneyIndex);
 // "保存客户": the customer box's text into the word list, the box refilled.
 void saveCustomerOf(AppContext& ctx, QComboBox* customers);
+// The customers, the income kinds of a receivable ("应收") or the expense
+// kinds of a payable, and the salesmen of the word lists.
+void loadGetPayWords(AppContext& ctx, const QString& getPayKind, QComboBox* customers, QComboBox* reasons, QComboBox* men);
 
 }  // namespace velbrisk

@@ -16,6 +16,7 @@
 #include "report/Report.h"
 #include "tests/support/Gui.h"
 #include "tests/support/ProgramTest.h"
+#include "tests/finance/MoneyRows.h"
 #include "tests/support/TestData.h"
 
 #include <QCheckBox>
@@ -50,15 +51,7 @@ protected:
     }
     void money(int account, const QString& day, double sum, const QString& reason = QStringLiteral("销售收入"))
     {
-        v.exec(QStringLiteral("Insert Into MoneyTable (MoneyKind, MoneyAccount, MoneyCreateTime, MoneyIn, MoneyOut, MoneySum, MoneyReason, MoneyUser) "
-                              "Values ('%1', %2, #%3#, %4, %5, %6, '%7', '消费顾客')")
-                   .arg(sum >= 0 ? QStringLiteral("财务收入") : QStringLiteral("财务支出"))
-                   .arg(account)
-                   .arg(day)
-                   .arg(std::max(sum, 0.0))
-                   .arg(std::max(-sum, 0.0))
-                   .arg(sum)
-                   .arg(reason));
+        test::addMoney(v, {account, day, sum, QStringLiteral("消费顾客"), reason});
     }
     static QList<AccountTile*> shownTiles(TFormFinance* f)
     {

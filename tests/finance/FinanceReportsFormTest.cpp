@@ -19,6 +19,7 @@
 #include "report/Report.h"
 #include "tests/support/Gui.h"
 #include "tests/support/ProgramTest.h"
+#include "tests/finance/MoneyRows.h"
 #include "tests/support/TestData.h"
 #include "widgets/ChartPanel.h"
 
@@ -48,18 +49,7 @@ protected:
         money(2, QStringLiteral("2026-03-31"), -30, QStringLiteral("乙"));
         money(4, QStringLiteral("2026-03-15"), 5, QStringLiteral("甲"));
     }
-    void money(int account, const QString& day, double sum, const QString& user)
-    {
-        v.exec(QStringLiteral("Insert Into MoneyTable (MoneyKind, MoneyAccount, MoneyCreateTime, MoneyIn, MoneyOut, MoneySum, MoneyUser, MoneyReason, MoneySerial) "
-                              "Values ('%1', %2, #%3#, %4, %5, %6, '%7', '销售收入', 'SR1')")
-                   .arg(sum >= 0 ? QStringLiteral("财务收入") : QStringLiteral("财务支出"))
-                   .arg(account)
-                   .arg(day)
-                   .arg(std::max(sum, 0.0))
-                   .arg(std::max(-sum, 0.0))
-                   .arg(sum)
-                   .arg(QString(user).replace(QLatin1Char('\''), QStringLiteral("''"))));
-    }
+    void money(int account, const QString& day, double sum, const QString& user) { test::addMoney(v, {account, day, sum, user}); }
     void openFinance(std::function<void(TFormFinance*)> act)
     {
         test::onNextDialog<TFormChose>([](TFormChose* c) { QTest::mouseClick(c->books()[0], Qt::LeftButton); });

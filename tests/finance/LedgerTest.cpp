@@ -8,6 +8,7 @@
 #include "finance/Ledger.h"
 #include "finance/Transfers.h"
 #include "finance/Vouchers.h"
+#include "tests/finance/MoneyRows.h"
 #include "tests/support/TestData.h"
 
 #include <QRandomGenerator>
@@ -28,17 +29,9 @@ protected:
     Query q{v.db()};
 
     // A money record as the windows write it.
-    void money(int account, const QString& day, double sum, const QString& reason = QStringLiteral("销售收入"),
-               int getPay = 0)
+    void money(int account, const QString& day, double sum, const QString& reason = QStringLiteral("销售收入"))
     {
-        v.exec(QStringLiteral("Insert Into MoneyTable (MoneyKind, MoneyAccount, MoneyCreateTime, MoneySum, MoneyReason, MoneyGetPay) "
-                              "Values ('%1', %2, #%3#, %4, '%5', %6)")
-                   .arg(sum >= 0 ? QStringLiteral("财务收入") : QStringLiteral("财务支出"))
-                   .arg(account)
-                   .arg(day)
-                   .arg(sum, 0, 'g', 17)
-                   .arg(reason)
-                   .arg(getPay));
+        test::addMoney(v, {account, day, sum, QStringLiteral("顾客"), reason});
     }
     int account(const QString& name, int type, double base = 0)
     {

@@ -5,6 +5,7 @@
 #include "data/JetSql.h"
 #include "data/Query.h"
 #include "finance/Reports.h"
+#include "tests/finance/MoneyRows.h"
 #include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
@@ -31,15 +32,7 @@ protected:
     }
     void money(int account, const QString& day, double sum, const QString& user = QStringLiteral("顾客"))
     {
-        v.exec(QStringLiteral("Insert Into MoneyTable (MoneyKind, MoneyAccount, MoneyCreateTime, MoneyIn, MoneyOut, MoneySum, MoneyUser, MoneyReason) "
-                              "Values ('%1', %2, #%3#, %4, %5, %6, %7, '销售收入')")
-                   .arg(sum >= 0 ? QStringLiteral("财务收入") : QStringLiteral("财务支出"))
-                   .arg(account)
-                   .arg(day)
-                   .arg(std::max(sum, 0.0))
-                   .arg(std::max(-sum, 0.0))
-                   .arg(sum)
-                   .arg(quoted(user)));
+        test::addMoney(v, {account, day, sum, user});
     }
     static QStringList texts(const QList<StatementLine>& lines)
     {
