@@ -207,7 +207,7 @@ TEST_F(Finance, AnIncomeVoucherSettlesAReceivableAndPrints)
             g->amountEdit()->setText(QStringLiteral("1.234"));
             test::click(g, QStringLiteral("确定"));
             EXPECT_EQ(prompt.messages.last(), QStringLiteral("金额内容可能有误，请重新输入"));
-            EXPECT_TRUE(g->amountEdit()->hasFocus() || !QApplication::focusWidget());
+            EXPECT_EQ(g->focusWidget(), g->amountEdit()) << "the cursor in the amount box";
             g->amountEdit()->setText(QStringLiteral("200"));
             test::onNextDialog<TFormGetPay4>([](TFormGetPay4* m) {
                 EXPECT_EQ(m->hint()->text(), QStringLiteral("提示：是否更新该客户的应收记录，如果是，请先选择一条应收记录"));
