@@ -111,15 +111,9 @@ void TFormGetPay2::prepare()
     Query& q = m_ctx.dm.ADOQueryTemp;
     m_settled = 0;
     if (!isNew()) {
-        if (!OpenQuery(q, QStringLiteral("Select * From GetPay Where GetPayIndex = ") + QString::number(EditIndex),
-                       QStringLiteral("记录读入失败"))
-            || q.eof()) {
-            if (q.isOpen())
-                m_ctx.prompt().inform(QStringLiteral("找不到要修改的记录"));
-            q.close();
-            QMetaObject::invokeMethod(this, [this] { reject(); }, Qt::QueuedConnection);
+        if (!openEditedRow(q, QStringLiteral("Select * From GetPay Where GetPayIndex = ") + QString::number(EditIndex),
+                           QStringLiteral("记录读入失败")))
             return;
-        }
         m_date->setDate(q.dateTime(QStringLiteral("GetPayTime")).date());
         m_customer->setCurrentText(q.str(QStringLiteral("GetPayUser")));
         m_amount->setText(QString::number(q.num(QStringLiteral("GetPaySum")), 'g', 15));

@@ -139,18 +139,11 @@ void TFormGetPay::prepare()
     LoadCombo(m_man, q, QStringLiteral("Select * From Parameter Where ParameterType = 5"), false, value);
 
     if (!isNewVoucher) {
-        if (!OpenQuery(q,
-                       QStringLiteral("Select * From Account,MoneyTable Where (AccountIndex = MoneyAccount) And (MoneyIndex = ")
-                           + QString::number(EditIndex) + QStringLiteral(")"),
-                       QStringLiteral("帐款读入失败"))
-            || q.eof()) {
-            if (q.isOpen())
-                m_ctx.prompt().inform(QStringLiteral("找不到要修改的记录"));
-            q.close();
-            // Closes as soon as the loop starts.
-            QMetaObject::invokeMethod(this, [this] { reject(); }, Qt::QueuedConnection);
+        if (!openEditedRow(q,
+                           QStringLiteral("Select * From Account,MoneyTable Where (AccountIndex = MoneyAccount) And (MoneyIndex = ")
+                               + QString::number(EditIndex) + QStringLiteral(")"),
+                           QStringLiteral("帐款读入失败")))
             return;
-        }
         LinkedGetPay = int(q.integer(QStringLiteral("MoneyGetPay")));
         m_serial->setText(q.str(QStringLiteral("MoneySerial")));
         SelectComboItem(m_account, q.str(QStringLiteral("AccountName")));

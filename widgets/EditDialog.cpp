@@ -1,6 +1,8 @@
 #include "widgets/EditDialog.h"
 
 #include "data/Platform.h"
+#include "data/PublicFunction.h"
+#include "data/Query.h"
 #include "widgets/Buttons.h"
 
 namespace velbrisk {
@@ -21,6 +23,17 @@ int EditDialog::exec()
 QHBoxLayout* EditDialog::buttonRow(const std::function<void()>& onOk, const QString& okText)
 {
     return okCancelRow(this, onOk, okText);
+}
+
+bool EditDialog::openEditedRow(Query& q, const QString& sql, const QString& failure)
+{
+    if (OpenQuery(q, sql, failure) && !q.eof())
+        return true;
+    if (q.isOpen())
+        m_reporter.inform(QStringLiteral("找不到要修改的记录"));
+    q.close();
+    QMetaObject::invokeMethod(this, [this] { reject(); }, Qt::QueuedConnection);
+    return false;
 }
 
 bool EditDialog::finish(const SaveResult& result)

@@ -11,6 +11,7 @@ class QHBoxLayout;
 
 namespace velbrisk {
 
+class Query;
 class Reporter;
 
 // What the caller opens an edit window for (the windows' `Mode`).
@@ -37,6 +38,10 @@ protected:
     QHBoxLayout* buttonRow(const std::function<void()>& onOk, const QString& okText = QStringLiteral("确定"));
     // A field a refused save may name for the cursor.
     void setField(const QString& key, QWidget* field) { m_fields.insert(key, field); }
+    // Opens the row an edit showing works on. When the query fails (its
+    // message shown) or the row is gone ("找不到要修改的记录"), the window
+    // closes with Cancel as soon as it shows, and this returns false.
+    bool openEditedRow(Query& q, const QString& sql, const QString& failure);
     // Shows the result's message; a refusal puts the cursor in its field and
     // keeps the window open, a save closes it with OK. True when saved.
     bool finish(const SaveResult& result);

@@ -356,3 +356,17 @@ TEST_F(Finance, DeletingAnAccountFromItsWindow)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Finance, AVanishedRecordClosesItsWindowAtOnce)
+{
+    TFormGetPay& g = app->form<TFormGetPay>();
+    g.Mode = EditMode::Edit;
+    g.Kind = QStringLiteral("财务收入");
+    g.EditIndex = 9999;
+    EXPECT_EQ(g.exec(), QDialog::Rejected);
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("找不到要修改的记录"));
+}
+
+}  // namespace
