@@ -109,9 +109,7 @@ void TFormAccount2::editAccount()
         message = r.message;
     }
     m_ctx.prompt().inform(message);
-    emit m_ctx.dm.changes.moneyChanged();
-    if (auto* finance = m_ctx.form<TFormFinance>())
-        finance->RefreshFinance();
+    moneyWritten(m_ctx);
     accept();
 }
 

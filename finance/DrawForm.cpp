@@ -17,9 +17,12 @@
 namespace velbrisk {
 
 TFormDraw::TFormDraw(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_source(new QComboBox(this)), m_target(new QComboBox(this)),
+    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_source(new QComboBox(this)), m_target(new QComboBox(this)),
       m_amount(new QLineEdit(this)), m_date(new QDateEdit(this)), m_remark(new QLineEdit(this))
 {
+    setField(QStringLiteral("Source"), m_source);
+    setField(QStringLiteral("Target"), m_target);
+    setField(QStringLiteral("Amount"), m_amount);
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     auto* g = new QGridLayout(this);
@@ -40,14 +43,8 @@ TFormDraw::TFormDraw(AppContext& ctx, QWidget* parent)
     g->addWidget(m_date, 2, 3);
     g->addWidget(new QLabel(QStringLiteral("备注"), this), 3, 0);
     g->addWidget(m_remark, 3, 1, 1, 3);
-    g->addLayout(okCancelRow(this, [this] { confirm(); }), 4, 0, 1, 4);
+    g->addLayout(buttonRow([this] { confirm(); }), 4, 0, 1, 4);
     setMinimumWidth(460);
-}
-
-int TFormDraw::exec()
-{
-    prepare();
-    return QDialog::exec();
 }
 
 void TFormDraw::prepare()
@@ -92,21 +89,9 @@ void TFormDraw::confirm()
         return;
     if (r.saved)
         r = writeTransfer(q, plan, in, QDate::currentDate());
-    if (!r.message.isEmpty())
-        m_ctx.prompt().inform(r.message);
-    if (!r.saved) {
-        QWidget* focus = r.focus == QLatin1String("Source") ? static_cast<QWidget*>(m_source)
-                         : r.focus == QLatin1String("Target") ? static_cast<QWidget*>(m_target)
-                         : r.focus == QLatin1String("Amount") ? static_cast<QWidget*>(m_amount)
-                                                              : nullptr;
-        if (focus)
-            focus->setFocus();
-        return;
-    }
-    if (auto* finance = m_ctx.form<TFormFinance>())
-        finance->RefreshFinance();
-    emit m_ctx.dm.changes.moneyChanged();
-    accept();
+    if (r.saved)
+        moneyWritten(m_ctx);
+    finish(r);
 }
 
 }  // namespace velbrisk

@@ -2,7 +2,7 @@
 // The transfer window: an amount from one account to another.
 #include "finance/Transfers.h"
 
-#include <QDialog>
+#include "widgets/EditDialog.h"
 
 class QComboBox;
 class QDateEdit;
@@ -12,15 +12,14 @@ namespace velbrisk {
 
 struct AppContext;
 
-class TFormDraw : public QDialog {
+class TFormDraw : public EditDialog {
     Q_OBJECT
 public:
     explicit TFormDraw(AppContext& ctx, QWidget* parent = nullptr);
 
     QString FixedAccount;  // when set, the only source account offered
 
-    int exec() override;
-    void prepare();
+    void prepare() override;
 
     QComboBox* sourceCombo() const { return m_source; }
     QComboBox* targetCombo() const { return m_target; }

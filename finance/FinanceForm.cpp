@@ -18,7 +18,7 @@
 #include "finance/GetPayForm.h"
 #include "finance/GetPayList.h"
 #include "finance/MoneyGrid.h"
-#include "report/Report.h"
+#include "report/ListPrint.h"
 #include "widgets/Buttons.h"
 #include "widgets/GridExport.h"
 #include "widgets/ProgressForm.h"
@@ -112,10 +112,7 @@ TFormFinance::TFormFinance(AppContext& ctx, QWidget* parent)
             for (AccountTile* other : m_tiles)
                 other->setHighlighted(other == t);
         });
-        connect(tile, &AccountTile::clicked, this, [this](AccountTile* t) {
-            emit tileClicked(t->nameText(), t->balanceText());
-            openTile(t->nameText(), t->balanceText());
-        });
+        connect(tile, &AccountTile::clicked, this, [this](AccountTile* t) { openTile(t->nameText(), t->balanceText()); });
         m_tiles << tile;
     }
     const int below = 5 * 86 + 12;
@@ -452,20 +449,6 @@ void TFormFinance::analyse()
     }
 }
 
-void TFormFinance::present(Query& rows, const QString& templateFile, const QString& title, const QHash<QString, QString>& vars)
-{
-    QString error;
-    if (m_ctx.reports
-        && !presentReport(m_ctx.g.resourcePath(templateFile), &rows,
-                          [vars](const QString& name) -> std::optional<QString> {
-                              if (vars.contains(name))
-                                  return vars.value(name);
-                              return std::nullopt;
-                          },
-                          *m_ctx.reports, title, &error))
-        m_ctx.prompt().inform(error);
-}
-
 void TFormFinance::PrintTable()
 {
     auto* chose = m_ctx.form<TFormAccountChose>();
@@ -503,7 +486,7 @@ void TFormFinance::PrintTable()
         m_ctx.prompt().inform(words::dbOpenFailed());
         return;
     }
-    present(m_print, QStringLiteral("Frf/AccountMonth.frf"), QStringLiteral("帐户月结"),
+    printList(m_ctx, m_print, QStringLiteral("Frf/AccountMonth.frf"), QStringLiteral("帐户月结"),
             {{QStringLiteral("BeginDate"), from.toString(Qt::ISODate)}, {QStringLiteral("EndDate"), to.toString(Qt::ISODate)}});
 }
 
@@ -520,7 +503,7 @@ void TFormFinance::PrintDay()
         m_ctx.prompt().inform(words::dbOpenFailed());
         return;
     }
-    present(m_print, QStringLiteral("Frf/MonthCount.frf"), QStringLiteral("财务日结"), {});
+    printList(m_ctx, m_print, QStringLiteral("Frf/MonthCount.frf"), QStringLiteral("财务日结"), {});
 }
 
 void TFormFinance::PrintLedger()
@@ -540,7 +523,7 @@ void TFormFinance::PrintLedger()
     for (int i = 0; i < 4; ++i)
         vars.insert(QStringLiteral("PrintValue%1").arg(i + 1), texts[i]);
     vars.insert(QStringLiteral("LedgerDate"), ledgerDate().toString(Qt::ISODate));
-    present(m_ledger, portrait ? QStringLiteral("Frf/Daily.frf") : QStringLiteral("Frf/Daily2.frf"), QStringLiteral("日记帐簿"), vars);
+    printList(m_ctx, m_ledger, portrait ? QStringLiteral("Frf/Daily.frf") : QStringLiteral("Frf/Daily2.frf"), QStringLiteral("日记帐簿"), vars);
 }
 
 void TFormFinance::PrintReportGrid()
@@ -548,7 +531,7 @@ void TFormFinance::PrintReportGrid()
     if (!m_reportOpen)
         return;
     const bool portrait = m_ctx.options().read(opt::PrintType) == QStringLiteral("纵向打印");
-    present(m_report, portrait ? QStringLiteral("Frf/Report.frf") : QStringLiteral("Frf/Report2.frf"), QStringLiteral("报表中心"), {});
+    printList(m_ctx, m_report, portrait ? QStringLiteral("Frf/Report.frf") : QStringLiteral("Frf/Report2.frf"), QStringLiteral("报表中心"), {});
 }
 
 bool TFormFinance::eventFilter(QObject* watched, QEvent* event)
@@ -562,6 +545,13 @@ bool TFormFinance::eventFilter(QObject* watched, QEvent* event)
             t->setHighlighted(false);
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void moneyWritten(AppContext& ctx)
+{
+    if (auto* finance = ctx.form<TFormFinance>())
+        finance->RefreshFinance();
+    emit ctx.dm.changes.moneyChanged();
 }
 
 }  // namespace velbrisk

@@ -78,9 +78,6 @@ public:
     QWidget* leftPanel() const { return m_left; }
     QToolButton* sideBar() const { return m_bar; }
 
-signals:
-    void tileClicked(const QString& accountName, const QString& balanceText);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -97,7 +94,6 @@ private:
     void searchMoney();
     void analyse();
     void openTile(const QString& name, const QString& balance);
-    void present(Query& rows, const QString& templateFile, const QString& title, const QHash<QString, QString>& vars);
     QPixmap picture(const QString& file) const;
 
     AppContext& m_ctx;
@@ -132,5 +128,9 @@ private:
     GetPayList* m_receivables = nullptr;
     GetPayList* m_payables = nullptr;
 };
+
+// After a window of the ledger wrote money, accounts or receivables: the
+// finance window refreshed in full, and the lists that show money told.
+void moneyWritten(AppContext& ctx);
 
 }  // namespace velbrisk

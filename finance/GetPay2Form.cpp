@@ -153,13 +153,6 @@ GetPayInput TFormGetPay2::input() const
             m_man->currentText()};
 }
 
-void TFormGetPay2::refreshFinance()
-{
-    if (auto* finance = m_ctx.form<TFormFinance>())
-        finance->RefreshFinance();
-    emit m_ctx.dm.changes.moneyChanged();
-}
-
 void TFormGetPay2::ActionYesExecute()
 {
     Query& q = m_ctx.dm.ADOQueryTemp;
@@ -246,7 +239,7 @@ void TFormGetPay2::done(int result)
         rollBackGetPay(m_ctx.dm.ADOQueryTemp, EditIndex, &vouchersDeleted);
         EditIndex = 1;
         if (vouchersDeleted)
-            refreshFinance();
+            moneyWritten(m_ctx);
     }
     EditDialog::done(result);
 }

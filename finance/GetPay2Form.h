@@ -47,7 +47,6 @@ private:
     void addVoucher();
     void editVoucher();
     void deleteVoucher();
-    void refreshFinance();
 
     AppContext& m_ctx;
     Query m_vouchers;

@@ -9,7 +9,7 @@
 #include "data/Words.h"
 #include "finance/FinanceForm.h"
 #include "finance/GetPay4Form.h"
-#include "report/Report.h"
+#include "report/ListPrint.h"
 #include "widgets/Buttons.h"
 #include "widgets/ComboList.h"
 
@@ -99,13 +99,6 @@ QDate TFormGetPay::ledgerDate() const
 {
     auto* finance = m_ctx.form<TFormFinance>();
     return finance ? finance->ledgerDate() : QDate::currentDate();
-}
-
-void TFormGetPay::refreshFinance()
-{
-    if (auto* finance = m_ctx.form<TFormFinance>())
-        finance->RefreshFinance();
-    emit m_ctx.dm.changes.moneyChanged();
 }
 
 void TFormGetPay::prepare()
@@ -221,7 +214,7 @@ bool TFormGetPay::saveNew()
         EditIndex = index;
         ActionPrintExecute();
     }
-    refreshFinance();
+    moneyWritten(m_ctx);
     return true;
 }
 
@@ -240,7 +233,7 @@ void TFormGetPay::ActionYesExecute()
         r = updateVoucher(q, EditIndex, in, account);
     if (r.saved) {
         m_ctx.prompt().inform(r.message);
-        refreshFinance();
+        moneyWritten(m_ctx);
         accept();
         return;
     }
@@ -277,9 +270,7 @@ bool askDeleteVoucher(AppContext& ctx, int moneyIndex)
         ctx.prompt().inform(r.message);
         return false;
     }
-    if (auto* finance = ctx.form<TFormFinance>())
-        finance->RefreshFinance();
-    emit ctx.dm.changes.moneyChanged();
+    moneyWritten(ctx);
     return true;
 }
 
@@ -326,19 +317,8 @@ void TFormGetPay::ActionPrintExecute()
                    words::dbOpenFailed()))
         return;
     const QString kind = Kind + QStringLiteral("单");
-    const QString words = AmountInWords;
-    QString error;
-    if (m_ctx.reports
-        && !presentReport(m_ctx.g.resourcePath(QStringLiteral("Frf/Bill.frf")), &q,
-                          [kind, words](const QString& name) -> std::optional<QString> {
-                              if (name == QLatin1String("MoneyCN"))
-                                  return words;
-                              if (name == QLatin1String("MoneyKind"))
-                                  return kind;
-                              return std::nullopt;
-                          },
-                          *m_ctx.reports, kind, &error))
-        m_ctx.prompt().inform(error);
+    printList(m_ctx, q, QStringLiteral("Frf/Bill.frf"), kind,
+              {{QStringLiteral("MoneyCN"), AmountInWords}, {QStringLiteral("MoneyKind"), kind}});
     q.close();
 }
 

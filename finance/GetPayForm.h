@@ -56,7 +56,6 @@ private:
     void ActionBatchExecute();
     void ActionDeleteExecute();
     void ActionSaveCustomerExecute();
-    void refreshFinance();
     QDate ledgerDate() const;
 
     AppContext& m_ctx;

@@ -189,13 +189,7 @@ QList<SummaryLine> computeSummary(Query& q, const MoneySearch& search, const QSt
     q.close();
     const QDate openingDate = QDate::fromString(search.OpeningDate, Qt::ISODate);
     if (openingDate.isValid()) {
-        q.setSql(QStringLiteral("Select AccountIndex From Account Where (AccountIndex > 0)") + search.AccountCondition + bookFilter);
-        q.open();
-        QList<int> accounts;
-        for (q.first(); !q.eof(); q.next())
-            accounts << int(q.integer(QStringLiteral("AccountIndex")));
-        q.close();
-        opening += moneySumBefore(q.connection(), accounts, openingDate);
+        opening += moneySumBefore(q.connection(), bookAccounts(q, search.AccountCondition + bookFilter), openingDate);
     }
     QList<SummaryLine> lines;
     double balance = opening;

@@ -6,12 +6,18 @@
 
 namespace velbrisk {
 
-void printList(AppContext& ctx, Query& list, const QString& templateFile, const QString& title)
+void printList(AppContext& ctx, Query& list, const QString& templateFile, const QString& title,
+               const QHash<QString, QString>& vars)
 {
     QString error;
     if (!list.isOpen() || !ctx.reports)
         return;
-    if (!presentReport(ctx.g.resourcePath(templateFile), &list, {}, *ctx.reports, title, &error))
+    const VariableProvider variables = [vars](const QString& name) -> std::optional<QString> {
+        if (vars.contains(name))
+            return vars.value(name);
+        return std::nullopt;
+    };
+    if (!presentReport(ctx.g.resourcePath(templateFile), &list, variables, *ctx.reports, title, &error))
         ctx.prompt().inform(error);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // Printing a window's list through one of the program's templates.
+#include <QHash>
 #include <QString>
 
 namespace velbrisk {
@@ -8,8 +9,9 @@ struct AppContext;
 class Query;
 
 // Previews the rows of `list` through the template "Frf/..." of the program,
-// under `title`; says so when the template cannot be read. Nothing for a
-// list that is not open.
-void printList(AppContext& ctx, Query& list, const QString& templateFile, const QString& title);
+// under `title`, with the template's variables from `vars`; says so when the
+// template cannot be read. Nothing for a list that is not open.
+void printList(AppContext& ctx, Query& list, const QString& templateFile, const QString& title,
+               const QHash<QString, QString>& vars = {});
 
 }  // namespace velbrisk
