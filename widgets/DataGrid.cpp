@@ -4,6 +4,7 @@
 #include "data/Query.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -52,12 +53,27 @@ DataGrid::DataGrid(QWidget* parent)
     connect(m_view->horizontalHeader(), &QHeaderView::sectionMoved, this, [this] { syncFooterWidths(); });
     connect(m_view->horizontalScrollBar(), &QScrollBar::valueChanged, m_footer->horizontalScrollBar(),
             &QScrollBar::setValue);
-    connect(m_view, &QTableView::activated, this, [this](const QModelIndex& i) { emit rowActivated(i.row()); });
+    // One action per double-click: the view also reports a double-click as
+    // "activated", so only the double-click itself and Enter (below) count.
     connect(m_view, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { emit rowActivated(i.row()); });
+    m_view->installEventFilter(this);
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { emit currentRowChanged(currentRow()); });
     // The model is set once above, so its selection model lives as long as the grid.
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& cur) { emit currentRowChanged(cur.row()); });
+}
+
+bool DataGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_view && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (currentRow() >= 0)
+                emit rowActivated(currentRow());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DataGrid::setColumns(const QList<GridColumn>& columns)

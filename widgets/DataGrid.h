@@ -54,6 +54,9 @@ signals:
     void rowActivated(int row);  // double-click or Enter
     void currentRowChanged(int row);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void syncFooterWidths();
     QueryModel* m_model;

@@ -77,12 +77,12 @@ TEST_F(StatusReport, ACustomSearchAndADoubleClickToTheBill)
         });
         test::click(w, QStringLiteral("自定查询"));
         EXPECT_EQ(w->billGrid()->model()->rowCount(), 1);
-        test::onNextDialog<TFormBill>([](TFormBill* b) {
-            b->field(QStringLiteral("Total"))->setText(QStringLiteral("99"));
-            test::click(b, QStringLiteral("确定"));
-        });
-        w->billGrid()->setCurrentRow(0);
-        emit w->billGrid()->rowActivated(0);
+        EXPECT_EQ(test::doubleClickRow<TFormBill>(w->billGrid()->view(), 0,
+                                                  [](TFormBill* b) {
+                                                      b->field(QStringLiteral("Total"))->setText(QStringLiteral("99"));
+                                                      test::click(b, QStringLiteral("确定"));
+                                                  }),
+                  1);
         EXPECT_EQ(w->billGrid()->footerText(QStringLiteral("BillTotalCost")), QStringLiteral("99.00")) << "reloaded";
         test::click(w, QStringLiteral("退出"));
     });

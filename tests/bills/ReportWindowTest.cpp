@@ -89,15 +89,15 @@ TEST_F(Reports, ARoomDeletedFromHereLeavesTheListAndTheBoard)
     app->formMain().RefreshBoard();
     EXPECT_EQ(app->formMain().countLabel(4)->text(), QStringLiteral("合计：2"));
     test::onNextDialog<TFormReport>([&](TFormReport* w) {
-        w->roomGrid()->setCurrentRow(0);
-        test::onNextDialog<TFormRoom>([&](TFormRoom* room) {
-            test::onNextDialog<TFormRoom2>([&](TFormRoom2* info) {
-                prompt.setNextAnswer(true);
-                test::click(info, QStringLiteral("房间删除"));
-            });
-            test::click(room, QStringLiteral("资料修改"));
-        });
-        emit w->roomGrid()->rowActivated(0);
+        EXPECT_EQ(test::doubleClickRow<TFormRoom>(w->roomGrid()->view(), 0,
+                                                  [&](TFormRoom* room) {
+                                                      test::onNextDialog<TFormRoom2>([&](TFormRoom2* info) {
+                                                          prompt.setNextAnswer(true);
+                                                          test::click(info, QStringLiteral("房间删除"));
+                                                      });
+                                                      test::click(room, QStringLiteral("资料修改"));
+                                                  }),
+                  1);
         EXPECT_EQ(w->roomGrid()->model()->rowCount(), 1);
         EXPECT_TRUE(w->Changed);
         test::click(w, QStringLiteral("退出窗口"));

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for window tests that press the real buttons, including those of
 // the modal dialogs a window opens.
+#include <QTableView>
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
@@ -70,6 +71,66 @@ void onNextDialog(std::function<void(T*)> act)
             d->reject();
     });
     timer->start();
+}
+
+// Double-clicks row `row` of a list as a real mouse does (press, release,
+// double-click, release on its viewport) and returns how many windows that
+// opened. The first is handed to `act` from inside its own event loop and
+// closed with Cancel when `act` leaves it open; any further one is counted
+// and closed with Cancel at once, so a doubled action cannot hang a test.
+template <class T = QDialog>
+int doubleClickRow(QTableView* view, int row, std::function<void(T*)> act = {}, int column = -1)
+{
+    struct Watch : QObject {
+        std::function<void(T*)> act;
+        int opened = 0;
+        bool acting = false;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            auto* d = qobject_cast<QDialog*>(o);
+            if (e->type() != QEvent::Show || !d || !d->isWindow() || acting)
+                return false;
+            if (++opened > 1) {
+                QTimer::singleShot(0, d, [d] { d->reject(); });
+                return false;
+            }
+            QTimer::singleShot(0, d, [this, d] {
+                acting = true;
+                if (act) {
+                    if (T* t = qobject_cast<T*>(d))
+                        act(t);
+                    else
+                        ADD_FAILURE() << "a window of another class opened: " << d->metaObject()->className();
+                }
+                acting = false;
+                if (d->isVisible())
+                    d->reject();
+            });
+            return false;
+        }
+    } watch;
+    watch.act = std::move(act);
+    qApp->installEventFilter(&watch);
+    // A list on a tab page behind is brought to the front, as a person would.
+    for (QWidget* page = view; page; page = page->parentWidget())
+        if (auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget()))
+            stack->setCurrentWidget(page);
+    QAbstractItemModel* m = view->model();
+    int col = column;
+    if (col < 0)
+        for (col = 0; col < m->columnCount() && view->isColumnHidden(col);)
+            ++col;
+    view->scrollTo(m->index(row, col));
+    const QPoint at = view->visualRect(m->index(row, col)).center();
+    QWidget* port = view->viewport();
+    QTest::mousePress(port, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(port, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(port, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(port, Qt::LeftButton, {}, at);
+    // A window opened later (from a queued call) is counted too.
+    QTest::qWait(20);
+    qApp->removeEventFilter(&watch);
+    return watch.opened;
 }
 
 }  // namespace velbrisk::test

@@ -2,6 +2,7 @@
 // the export of what is on screen.
 #include "app/Globals.h"
 #include "data/Query.h"
+#include "tests/support/Gui.h"
 #include "tests/support/TestData.h"
 #include "widgets/DataGrid.h"
 #include "widgets/GridExport.h"
@@ -122,6 +123,24 @@ TEST(DataGrid, FootersTitlesAndCurrentRow)
         fields << c.field;
     EXPECT_EQ(fields, (QStringList{QStringLiteral("BillSerial"), QStringLiteral("BillRoomName"),
                                    QStringLiteral("BillCreateTime"), QStringLiteral("BillTotalCost")}));
+}
+
+TEST(DataGrid, ADoubleClickOrEnterRunsTheRowActionOnce)
+{
+    TestVenue v;
+    Query q(v.db());
+    DataGrid grid;
+    showBills(v, q, grid, 4);
+    grid.resize(500, 300);
+    grid.show();
+    QSignalSpy actions(&grid, &DataGrid::rowActivated);
+    EXPECT_EQ(test::doubleClickRow(grid.view(), 2), 0);
+    ASSERT_EQ(actions.count(), 1) << "one double-click, one action";
+    EXPECT_EQ(actions.at(0).at(0).toInt(), 2);
+    EXPECT_EQ(grid.currentRow(), 2);
+    QTest::keyClick(grid.view(), Qt::Key_Return);
+    ASSERT_EQ(actions.count(), 2) << "Enter opens the current row once";
+    EXPECT_EQ(actions.at(1).at(0).toInt(), 2);
 }
 
 QJsonArray readSheet(const QString& path)
