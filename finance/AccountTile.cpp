@@ -69,11 +69,15 @@ QColor AccountTile::textColor() const { return m_data.red ? QColor(Qt::red) : QC
 bool AccountTile::eventFilter(QObject* watched, QEvent* event)
 {
     Q_UNUSED(watched);
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         emit hovered(this);
-    else if (event->type() == QEvent::MouseButtonRelease
-             && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+    } else if (event->type() == QEvent::MouseButtonRelease
+               && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // Taken here: a label would pass the release on to the tile itself,
+        // which would take it for a second click.
         emit clicked(this);
+        return true;
+    }
     return false;
 }
 

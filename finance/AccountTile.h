@@ -26,6 +26,7 @@ public:
     QString typeText() const;
     QColor textColor() const;  // of the name, balance, month and type word
     QString iconFile() const { return m_data.icon; }
+    QLabel* nameLabel() const { return m_name; }
 
 signals:
     void hovered(AccountTile* tile);

@@ -54,6 +54,8 @@ void RoomTile::show(const TileSlot& s, const QString& resourceDir)
     if (!s.visible)
         return;
     m_name->setText(s.name);
+    // The name may be cut on the tile: the tooltip holds it whole.
+    setToolTip(QStringLiteral("名称：%1\n状态：%2").arg(s.name, s.state));
     m_caption->setText(s.caption);
     m_time->setText(s.timeText);
     m_progress->setValue(std::clamp(s.progress, 0, 100));
@@ -87,9 +89,12 @@ bool RoomTile::eventFilter(QObject* watched, QEvent* event)
             emit barHovered(m_slot);
         else
             emit hovered(m_slot);
-    } else if (event->type() == QEvent::MouseButtonRelease && !bar
+    } else if (event->type() == QEvent::MouseButtonRelease
                && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        emit clicked(m_slot);
+        // A click on the progress bar does nothing; taken here so that it
+        // does not reach the tile behind the bar either.
+        if (!bar)
+            emit clicked(m_slot);
         return true;
     }
     return QFrame::eventFilter(watched, event);

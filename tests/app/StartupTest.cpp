@@ -7,6 +7,7 @@
 #include "rooms/RoomSearchForm.h"
 #include "data/Options.h"
 #include "data/ShareDM.h"
+#include "rooms/RoomForm.h"
 #include "rooms/RoomTile.h"
 #include "tests/support/Gui.h"
 #include "tests/support/TestData.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -212,6 +214,25 @@ TEST(StartUp, AHighlightedTileLetsGoWhenThePointerLeavesIt)
     QEvent leave(QEvent::Leave);  // out through the gap, into no other tile
     QCoreApplication::sendEvent(tile, &leave);
     EXPECT_EQ(tile->palette().color(QPalette::Window), plain);
+    app.formMain().hide();
+}
+
+TEST(StartUp, ATileOpensItsRoomOncePerClickAndItsBarNever)
+{
+    TestVenue v(false);
+    v.db().open(v.dataFile());
+    v.exec(QStringLiteral("Insert Into Room (RoomName, RoomType, RoomState) Values "
+                          "('羽毛球馆东侧一号场地（靠窗）', '计时收费', '空闲')"));
+    Desk desk;
+    Application app(at(v), desk.platform());
+    ASSERT_TRUE(app.start());
+    RoomTile* tile = app.formMain().tile(0);
+    for (QWidget* part : {static_cast<QWidget*>(tile), static_cast<QWidget*>(tile->nameLabel()),
+                          static_cast<QWidget*>(tile->timeLabel())})
+        EXPECT_EQ(test::clickOpens<TFormRoom>(part), 1) << part->metaObject()->className();
+    EXPECT_EQ(test::clickOpens(tile->progressBar()), 0) << "a click on the bar does nothing";
+    EXPECT_TRUE(tile->toolTip().contains(QStringLiteral("羽毛球馆东侧一号场地（靠窗）"))) << "the whole name";
+    EXPECT_TRUE(tile->toolTip().contains(QStringLiteral("空闲")));
     app.formMain().hide();
 }
 

@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "data/IniFile.h"
 #include "data/JetSql.h"
+#include "finance/Account2Form.h"
 #include "finance/AccountForm.h"
 #include "finance/AccountTile.h"
 #include "finance/ChoseForm.h"
@@ -107,6 +108,19 @@ TEST_F(Finance, TodaysTakingsShowInTheBankBook)
     });
     EXPECT_EQ(IniReadString(QStringLiteral("Setting"), QStringLiteral("AccountType"), QString(), v.iniFile()),
               QStringLiteral("1"));
+}
+
+TEST_F(Finance, ATileOpensItsAccountOncePerClick)
+{
+    openFinance(0, [&](TFormFinance* f) {
+        AccountTile* tile = shownTiles(f)[0];
+        for (QWidget* part : {static_cast<QWidget*>(tile), static_cast<QWidget*>(tile->nameLabel())})
+            EXPECT_EQ(test::clickOpens<TFormAccount2>(part, [](TFormAccount2* a) {
+                          EXPECT_EQ(a->windowTitle(), QStringLiteral("帐户操作"));
+                      }),
+                      1)
+                << part->metaObject()->className();
+    });
 }
 
 TEST_F(Finance, TheBookPictureChoosesAnotherBook)

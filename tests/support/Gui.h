@@ -73,13 +73,12 @@ void onNextDialog(std::function<void(T*)> act)
     timer->start();
 }
 
-// Double-clicks row `row` of a list as a real mouse does (press, release,
-// double-click, release on its viewport) and returns how many windows that
+// Runs `doIt` (a click, a double-click) and returns how many windows it
 // opened. The first is handed to `act` from inside its own event loop and
 // closed with Cancel when `act` leaves it open; any further one is counted
 // and closed with Cancel at once, so a doubled action cannot hang a test.
 template <class T = QDialog>
-int doubleClickRow(QTableView* view, int row, std::function<void(T*)> act = {}, int column = -1)
+int windowsOpenedBy(const std::function<void()>& doIt, std::function<void(T*)> act = {})
 {
     struct Watch : QObject {
         std::function<void(T*)> act;
@@ -111,6 +110,19 @@ int doubleClickRow(QTableView* view, int row, std::function<void(T*)> act = {}, 
     } watch;
     watch.act = std::move(act);
     qApp->installEventFilter(&watch);
+    doIt();
+    // A window opened later (from a queued call) is counted too.
+    QTest::qWait(20);
+    qApp->removeEventFilter(&watch);
+    return watch.opened;
+}
+
+// Double-clicks row `row` of a list as a real mouse does (press, release,
+// double-click, release on its viewport); the windows it opened are counted
+// and handled as windowsOpenedBy() does.
+template <class T = QDialog>
+int doubleClickRow(QTableView* view, int row, std::function<void(T*)> act = {}, int column = -1)
+{
     // A list on a tab page behind is brought to the front, as a person would.
     for (QWidget* page = view; page; page = page->parentWidget())
         if (auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget()))
@@ -123,14 +135,22 @@ int doubleClickRow(QTableView* view, int row, std::function<void(T*)> act = {}, 
     view->scrollTo(m->index(row, col));
     const QPoint at = view->visualRect(m->index(row, col)).center();
     QWidget* port = view->viewport();
-    QTest::mousePress(port, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(port, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(port, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(port, Qt::LeftButton, {}, at);
-    // A window opened later (from a queued call) is counted too.
-    QTest::qWait(20);
-    qApp->removeEventFilter(&watch);
-    return watch.opened;
+    return windowsOpenedBy<T>(
+        [port, at] {
+            QTest::mousePress(port, Qt::LeftButton, {}, at);
+            QTest::mouseRelease(port, Qt::LeftButton, {}, at);
+            QTest::mouseDClick(port, Qt::LeftButton, {}, at);
+            QTest::mouseRelease(port, Qt::LeftButton, {}, at);
+        },
+        std::move(act));
+}
+
+// Clicks `w` where a person would (the middle, or `at`), through the real
+// press and release; returns the windows it opened, as windowsOpenedBy().
+template <class T = QDialog>
+int clickOpens(QWidget* w, std::function<void(T*)> act = {}, QPoint at = QPoint())
+{
+    return windowsOpenedBy<T>([w, at] { QTest::mouseClick(w, Qt::LeftButton, {}, at); }, std::move(act));
 }
 
 }  // namespace velbrisk::test
