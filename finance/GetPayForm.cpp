@@ -161,8 +161,12 @@ void TFormGetPay::prepare()
         m_amount->setText(PresetSum);
         if (!PresetReason.isEmpty())
             SelectComboItem(m_reason, PresetReason);
-        if (!PresetMan.isEmpty())
+        // The salesman box also takes typing: a preset name not in the list
+        // is still the one given.
+        if (!PresetMan.isEmpty()) {
             SelectComboItem(m_man, PresetMan);
+            m_man->setCurrentText(PresetMan);
+        }
         m_remark->setText(PresetRemark);
         m_save->show();
         m_delete->hide();

@@ -4,7 +4,13 @@
 
 namespace velbrisk {
 
-void QtComboList::clearItems() { m_box->clear(); }
+void QtComboList::clearItems()
+{
+    m_box->clear();
+    // A box that also takes typing would keep the last text typed into it.
+    if (m_box->isEditable())
+        m_box->clearEditText();
+}
 void QtComboList::addItem(const QString& text) { m_box->addItem(text); }
 int QtComboList::itemCount() const { return m_box->count(); }
 QString QtComboList::itemText(int i) const { return m_box->itemText(i); }

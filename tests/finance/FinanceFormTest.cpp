@@ -273,6 +273,30 @@ TEST_F(Finance, AnIncomeVoucherSettlesAReceivableAndPrints)
     EXPECT_TRUE(text.contains(QStringLiteral("200.00"))) << "the stored record's amount";
 }
 
+TEST_F(Finance, ANewVoucherStartsWithTheListsSalesmanNotTheLastOneTyped)
+{
+    openFinance(0, [&](TFormFinance* f) {
+        test::onNextDialog<TFormGetPay>([](TFormGetPay* g) {
+            g->manCombo()->setCurrentText(QStringLiteral("张三"));
+            g->amountEdit()->setText(QStringLiteral("10"));
+            test::click(g, QStringLiteral("确定"));
+        });
+        test::click(f, QStringLiteral("收入"));
+        test::onNextDialog<TFormGetPay>([](TFormGetPay* g) {
+            EXPECT_EQ(g->manCombo()->currentText(), QString()) << "the salesman list is empty";
+            g->amountEdit()->setText(QStringLiteral("20"));
+            test::click(g, QStringLiteral("确定"));
+        });
+        test::click(f, QStringLiteral("收入"));
+        v.exec(QStringLiteral("Insert Into Parameter (ParameterType, ParameterValue) Values (5, '李四')"));
+        test::onNextDialog<TFormGetPay>([](TFormGetPay* g) {
+            EXPECT_EQ(g->manCombo()->currentText(), QStringLiteral("李四")) << "the list's first entry";
+        });
+        test::click(f, QStringLiteral("支出"));
+    });
+    EXPECT_EQ(v.scalar(QStringLiteral("Select MoneyMan From MoneyTable Where MoneySum = 20")), QString());
+}
+
 TEST_F(Finance, ATransferMovesBothBooks)
 {
     v.exec(QStringLiteral("Insert Into Account (AccountName, AccountBase, AccountType, AccountPower) Values ('O''Brien', 50, 1, '')"));
