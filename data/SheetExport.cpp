@@ -37,7 +37,7 @@ QString sheetCellText(Query& q, int row, int column)
 }
 
 bool writeQuerySheet(const QString& path, const QDate& today, const QList<SheetColumn>& columns, Query& query,
-                     const QStringList& footer, QString* error, const std::function<void(int)>& progress)
+                     QString* error, const std::function<void(int)>& progress)
 {
     const QByteArray file = QFile::encodeName(path);
     lxw_workbook* book = workbook_new(file.constData());
@@ -85,12 +85,6 @@ bool writeQuerySheet(const QString& path, const QDate& today, const QList<SheetC
                 progress(int(qint64(r) * 100 / total));
         }
     }
-    bool anyFooter = false;
-    for (const QString& f : footer)
-        anyFooter = anyFooter || !f.isEmpty();
-    if (anyFooter)
-        for (int c = 0; c < columns.size() && c < footer.size(); ++c)
-            cell(row, c, footer[c]);
     const lxw_error rc = workbook_close(book);
     if (progress)
         progress(100);

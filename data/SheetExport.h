@@ -1,6 +1,7 @@
 #pragma once
 // Writes a list into a real spreadsheet file (.xlsx): a date line, the
-// column titles, one row per record and the footer line.
+// column titles and one row per record. The grid's footer line is no record
+// and stays out, so that a sum in the sheet counts every amount once.
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -26,6 +27,6 @@ bool looksLikeNumber(const QString& text, double* value = nullptr);
 // Writes the sheet; false with `error` set when the file cannot be written.
 // `progress` (may be empty) hears 0..100 as rows are written.
 bool writeQuerySheet(const QString& path, const QDate& today, const QList<SheetColumn>& columns, Query& query,
-                     const QStringList& footer, QString* error, const std::function<void(int)>& progress = {});
+                     QString* error, const std::function<void(int)>& progress = {});
 
 }  // namespace velbrisk

@@ -61,9 +61,9 @@ TFormCake::TFormCake(AppContext& ctx, QWidget* parent)
     layout->addWidget(m_tabs, 1);
 
     m_table->setColumns({{QStringLiteral("DataFieldName"), QStringLiteral("参数名称"), 160},
-                         {QStringLiteral("MoneyIn"), QStringLiteral("收入金额"), 100},
-                         {QStringLiteral("MoneyOut"), QStringLiteral("支出金额"), 100},
-                         {QStringLiteral("MoneySum"), QStringLiteral("合计金额"), 100}});
+                         {QStringLiteral("MoneyIn"), QStringLiteral("收入金额"), 100, true, QStringLiteral("0.00"), false, true},
+                         {QStringLiteral("MoneyOut"), QStringLiteral("支出金额"), 100, true, QStringLiteral("0.00"), false, true},
+                         {QStringLiteral("MoneySum"), QStringLiteral("合计金额"), 100, true, QStringLiteral("0.00"), false, true}});
     m_table->setQuery(&m_rows);
     m_panel->chart()->setTitle(QStringLiteral("图形数据分析"));
     connect(m_analysis, &QComboBox::currentIndexChanged, this, &TFormCake::Recompute);

@@ -2,7 +2,7 @@
 
 #include "app/AppContext.h"
 
-#include <QBarSeries>
+#include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QStackedBarSeries>
+#include <QValueAxis>
 #include <QVBoxLayout>
 
 namespace velbrisk {
@@ -41,24 +43,50 @@ bool ChartPanel::bars() const { return m_type->currentText() == QStringLiteral("
 void ChartPanel::showPoints(const QList<ChartPoint>& points)
 {
     m_chart->removeAllSeries();
-    double total = 0;
+    for (QAbstractAxis* axis : m_chart->axes())
+        m_chart->removeAxis(axis);
+    // Slices are drawn from the amounts' sizes, so shares are taken over the
+    // sizes too: they add up to 100% whatever the signs; a label keeps its
+    // amount's sign.
+    double whole = 0;
     for (const ChartPoint& p : points)
-        total += p.value;
-    auto share = [total](double v) -> QString { return total != 0 ? QString::number(v * 100 / total, 'f', 1) + QLatin1Char('%') : QString(); };
-    auto mark = [](const ChartPoint& p) -> QString { return p.label + QStringLiteral("：") + QString::number(p.value, 'g', 12); };
+        whole += std::abs(p.value);
+    auto share = [whole](double v) -> QString {
+        return whole != 0 ? QString::number(std::abs(v) * 100 / whole, 'f', 1) + QLatin1Char('%') : QString();
+    };
+    auto amount = [](double v) { return QString::number(v, 'g', 12); };
     if (bars()) {
-        auto* series = new QBarSeries;
-        for (const ChartPoint& p : points) {
-            auto* set = new QBarSet(mark(p));
-            *set << p.value;
+        // A set per point, stacked on its own category: each bar keeps its
+        // colour and legend entry, and the axis names it.
+        auto* series = new QStackedBarSeries;
+        QStringList names;
+        double low = 0, high = 0;
+        for (int i = 0; i < points.size(); ++i) {
+            auto* set = new QBarSet(points[i].label);
+            for (int j = 0; j < points.size(); ++j)
+                *set << (i == j ? points[i].value : 0.0);
             series->append(set);
+            names << points[i].label;
+            low = std::min(low, points[i].value);
+            high = std::max(high, points[i].value);
         }
         series->setLabelsVisible(true);
         m_chart->addSeries(series);
+        auto* categories = new QBarCategoryAxis;
+        categories->append(names);
+        m_chart->addAxis(categories, Qt::AlignBottom);
+        series->attachAxis(categories);
+        // Room above the tallest bar (and below the lowest) for its label.
+        auto* values = new QValueAxis;
+        const double margin = std::max(high - low, 1.0) * 0.12;
+        values->setRange(low < 0 ? low - margin : 0, high > 0 ? high + margin : margin);
+        values->applyNiceNumbers();
+        m_chart->addAxis(values, Qt::AlignLeft);
+        series->attachAxis(values);
     } else {
         auto* series = new QPieSeries;
         for (const ChartPoint& p : points)
-            series->append(mark(p), p.value)->setLabelVisible(true);
+            series->append(p.label + QStringLiteral("：") + amount(p.value), std::abs(p.value))->setLabelVisible(true);
         m_chart->addSeries(series);
     }
     // The legend names each point with its share of the whole.
@@ -77,11 +105,17 @@ QStringList ChartPanel::legendTexts() const
 
 bool ChartPanel::saveBmp(const QString& file)
 {
-    QImage image(m_view->size().expandedTo(QSize(640, 480)), QImage::Format_RGB32);
+    // The picture is the chart as large as it is drawn, nothing around it.
+    QRectF area = m_chart->sceneBoundingRect();
+    if (area.width() < 1 || area.height() < 1) {  // never laid out
+        m_chart->resize(640, 480);
+        area = m_chart->sceneBoundingRect();
+    }
+    QImage image(area.size().toSize(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    m_chart->scene()->render(&p, QRectF(image.rect()), m_chart->sceneBoundingRect());
+    m_chart->scene()->render(&p, QRectF(image.rect()), area);
     p.end();
     return image.save(file, "BMP");
 }

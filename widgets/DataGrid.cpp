@@ -217,14 +217,6 @@ QList<GridColumn> DataGrid::visibleColumns() const
     return out;
 }
 
-QStringList DataGrid::visibleFooter() const
-{
-    QStringList out;
-    for (const GridColumn& c : visibleColumns())
-        out << (m_footer->isHidden() ? QString() : footerText(c.field));
-    return out;
-}
-
 void DataGrid::syncFooterWidths()
 {
     const QHeaderView* h = m_view->horizontalHeader();

@@ -43,8 +43,6 @@ public:
 
     // The visible columns in the order they are shown.
     QList<GridColumn> visibleColumns() const;
-    // Footer texts of the visible columns in the same order.
-    QStringList visibleFooter() const;
 
     void setColumnVisible(const QString& field, bool visible);
     int columnOf(const QString& field) const;

@@ -38,7 +38,7 @@ QString ExportGridToExcel(DataGrid& grid, const Globals& g, const Platform& plat
     if (progress)
         progress->begin();
     QString error;
-    const bool ok = writeQuerySheet(path, QDate::currentDate(), columns, *q, grid.visibleFooter(), &error,
+    const bool ok = writeQuerySheet(path, QDate::currentDate(), columns, *q, &error,
                                     [progress](int p) {
                                         if (progress)
                                             progress->setPosition(p);

@@ -10,7 +10,7 @@ struct Globals;
 struct Platform;
 class TFormProgress;
 
-// Writes the grid's visible columns, titles, rows and footer into a new file
+// Writes the grid's visible columns, titles and rows into a new file
 // in the venue's "导出" folder and opens it. Returns the file written, empty
 // when nothing was written (no open list, or a failure already shown).
 QString ExportGridToExcel(DataGrid& grid, const Globals& g, const Platform& platform,

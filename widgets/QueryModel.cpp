@@ -63,10 +63,10 @@ QString QueryModel::cellText(int row, int column) const
         return QString();
     const QString& format = m_columns[column].numberFormat;
     if (!format.isEmpty()) {
+        const int decimals = format.contains(QLatin1Char('.')) ? int(format.size() - format.indexOf(QLatin1Char('.')) - 1) : 0;
         const QVariant v = m_query->valueAt(row, f);
         if (v.isNull())
-            return QString();
-        const int decimals = format.contains(QLatin1Char('.')) ? int(format.size() - format.indexOf(QLatin1Char('.')) - 1) : 0;
+            return m_columns[column].emptyIsZero ? QString::number(0.0, 'f', decimals) : QString();
         return QString::number(m_query->numberAt(row, f), 'f', decimals);
     }
     return m_query->textAt(row, f);

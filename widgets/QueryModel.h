@@ -18,6 +18,7 @@ struct GridColumn {
     bool visible = true;
     QString numberFormat;  // "0.00" shows numbers with two decimals; empty: as stored
     bool centred = false;  // cells centred (else numbers right, texts left)
+    bool emptyIsZero = false;  // with a number format: an empty value shows as 0
 };
 
 class QueryModel : public QAbstractTableModel {

@@ -7,7 +7,7 @@
 #include "widgets/ChartPanel.h"
 
 #include <QAbstractSeries>
-#include <QBarSeries>
+#include <QAbstractBarSeries>
 #include <QChart>
 #include <QComboBox>
 #include <QFileInfo>
@@ -40,7 +40,7 @@ protected:
             return 0;
         if (auto* pie = qobject_cast<QPieSeries*>(series[0]))
             return int(pie->count());
-        return int(qobject_cast<QBarSeries*>(series[0])->count());
+        return int(qobject_cast<QAbstractBarSeries*>(series[0])->count());
     }
 };
 
@@ -55,7 +55,7 @@ TEST_F(Charts, TheTwentyLargestRoomsWithoutZeros)
         EXPECT_FALSE(legend.join(QLatin1Char('|')).contains(QStringLiteral("场7 "))) << "a room of 0 is no point";
         EXPECT_TRUE(legend.last().startsWith(QStringLiteral("场5 "))) << "场7 does not take a place of the twenty";
         w->panel()->typeCombo()->setCurrentText(QStringLiteral("条型图"));
-        EXPECT_TRUE(qobject_cast<QBarSeries*>(w->panel()->chart()->series().value(0)));
+        EXPECT_TRUE(qobject_cast<QAbstractBarSeries*>(w->panel()->chart()->series().value(0)));
         EXPECT_EQ(pointCount(w->panel()), 20);
         w->contentCombo()->setCurrentText(QStringLiteral("物品消费"));
         EXPECT_EQ(pointCount(w->panel()), 0) << "no entry is linked to these bills";

@@ -115,13 +115,22 @@ TEST_F(FinanceReportWindows, SearchSortPrintAndSummary)
         EXPECT_TRUE(lastPrint().contains(QStringLiteral("上日结余：130 元"))) << lastPrint().toStdString();
         EXPECT_TRUE(lastPrint().contains(QStringLiteral("本日收入：共 1 笔～50 元")));
 
-        // The analysis by customer, as bars, saved as a picture.
+        // The analysis by customer, as bars, saved as a picture; its list
+        // shows amounts as the money grids do, an empty sum as 0.
+        v.exec(QStringLiteral("Update MoneyTable Set MoneyIn = Null Where MoneyUser = '乙'"));
         test::onNextDialog<TFormCake>([&](TFormCake* c) {
             EXPECT_EQ(c->iconFile(), QStringLiteral("Res/YellowTower.ico"));
             c->analysisCombo()->setCurrentIndex(1);
             EXPECT_EQ(c->iconFile(), QStringLiteral("Res/Customer.ico"));
             EXPECT_EQ(c->table()->model()->rowCount(), 3);
             EXPECT_EQ(c->table()->footerText(QStringLiteral("DataFieldName")), QStringLiteral("共 3 条记录"));
+            QueryModel* m = c->table()->model();
+            const int in = c->table()->columnOf(QStringLiteral("MoneyIn"));
+            const int sum = c->table()->columnOf(QStringLiteral("MoneySum"));
+            EXPECT_EQ(m->cellText(0, in), QStringLiteral("50.00"));
+            EXPECT_EQ(m->cellText(2, in), QStringLiteral("0.00")) << "乙 has no income";
+            EXPECT_EQ(m->cellText(2, sum), QStringLiteral("-30.00"));
+            EXPECT_EQ(m->data(m->index(0, in), Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
             c->panel()->typeCombo()->setCurrentIndex(1);
             EXPECT_TRUE(c->panel()->bars());
             test::click(c, QStringLiteral("存成图片"));

@@ -171,13 +171,12 @@ TEST(GridExport, WritesTheVisibleColumnsSideBySideAndOpensTheFile)
     EXPECT_TRUE(path.startsWith(v.dir() + QStringLiteral("导出/")));
     EXPECT_EQ(opener.opened, QStringList{path});
     const QJsonArray rows = readSheet(path);
-    ASSERT_EQ(rows.size(), 7);
+    ASSERT_EQ(rows.size(), 6) << "the footer is no record: a sum in the sheet counts each amount once";
     EXPECT_EQ(rows[2].toArray().size(), 4) << "the hidden column is left out, no gap";
     EXPECT_EQ(rows[2].toArray()[2].toString(), QStringLiteral("结帐时间"));
     EXPECT_EQ(rows[3].toArray()[1].toString(), QStringLiteral("房1"));
     EXPECT_EQ(rows[3].toArray()[2].toString(), QStringLiteral("2024.03.15 10.01.00"));
     EXPECT_EQ(rows[5].toArray()[3].toDouble(), 4.5);
-    EXPECT_EQ(rows[6].toArray()[3].toDouble(), 9.0) << "the footer line";
 
     // A list that is not open exports nothing, silently.
     q.close();
