@@ -138,7 +138,8 @@ void TFormGetPay::prepare()
                            QStringLiteral("帐款读入失败")))
             return;
         LinkedGetPay = int(q.integer(QStringLiteral("MoneyGetPay")));
-        m_serial->setText(q.str(QStringLiteral("MoneySerial")));
+        m_storedSerial = q.str(QStringLiteral("MoneySerial"));
+        m_serial->setText(m_storedSerial);
         SelectComboItem(m_account, q.str(QStringLiteral("AccountName")));
         m_customer->setCurrentText(q.str(QStringLiteral("MoneyUser")));
         m_date->setDate(q.dateTime(QStringLiteral("MoneyCreateTime")).date());
@@ -155,7 +156,7 @@ void TFormGetPay::prepare()
         m_print->show();
         m_batch->hide();
     } else {
-        m_serial->setText(MakeMoneySerial(q, m_ctx.options(), Kind, ledgerDate()));
+        proposeSerial();
         m_customer->setCurrentText(PresetUser);
         m_date->setDate(ledgerDate());
         m_amount->setText(PresetSum);
@@ -181,11 +182,31 @@ void TFormGetPay::prepare()
     m_serial->setFocus();
 }
 
+void TFormGetPay::proposeSerial()
+{
+    const QString mode = m_ctx.options().read(opt::MoneyIndex);
+    m_proposed = {MakeMoneySerial(m_ctx.dm.ADOQueryTemp, Kind, ledgerDate(), mode), ledgerDate(), mode};
+    m_serial->setText(m_proposed.serial);
+}
+
 VoucherInput TFormGetPay::input() const
 {
     return {m_serial->text(),      m_account->currentText(), m_customer->currentText(), m_date->date(),
             m_amount->text(),      m_reason->currentText(),  m_man->currentText(),      m_type->currentText(),
-            m_token->currentText(), m_remark->text()};
+            m_token->currentText(), m_remark->text(),         isNew() ? m_proposed : ProposedSerial{}};
+}
+
+bool TFormGetPay::keepTakenSerial(const QString& unchanged)
+{
+    const QString serial = m_serial->text();
+    if (serial == unchanged || !serialTaken(m_ctx.dm.ADOQueryTemp, serial, isNew() ? 0 : EditIndex))
+        return true;
+    if (m_ctx.prompt().ask(QStringLiteral("单据编号“%1”已被其他记录使用，是否仍然使用这个编号？").arg(serial),
+                           QStringLiteral("操作确认")))
+        return true;
+    m_serial->setFocus();
+    m_serial->selectAll();
+    return false;
 }
 
 bool TFormGetPay::saveNew()
@@ -198,6 +219,8 @@ bool TFormGetPay::saveNew()
         finish(checked);
         return false;
     }
+    if (!keepTakenSerial(m_proposed.serial))
+        return false;
     if (LinkedGetPay == 0) {
         const QString getPayKind = Kind == words::moneyIn() ? words::receivable() : words::payable();
         auto* match = m_ctx.form<TFormGetPay4>();
@@ -233,6 +256,8 @@ void TFormGetPay::ActionYesExecute()
     Query& q = m_ctx.dm.ADOQueryTemp;
     int account = 0;
     SaveResult r = checkVoucher(q, in, &account);
+    if (r.saved && !keepTakenSerial(m_storedSerial))
+        return;
     if (r.saved)
         r = updateVoucher(q, EditIndex, in, account);
     if (r.saved) {
@@ -248,7 +273,7 @@ void TFormGetPay::ActionBatchExecute()
 {
     if (!saveNew())
         return;
-    m_serial->setText(MakeMoneySerial(m_ctx.dm.ADOQueryTemp, m_ctx.options(), Kind, ledgerDate()));
+    proposeSerial();
     m_amount->setText(QStringLiteral("0"));
     m_remark->clear();
     m_amount->setFocus();

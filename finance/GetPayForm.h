@@ -57,9 +57,16 @@ private:
     void ActionDeleteExecute();
     void ActionSaveCustomerExecute();
     QDate ledgerDate() const;
+    // A new number proposed for the voucher.
+    void proposeSerial();
+    // For a number typed by hand that another record carries: true when the
+    // person keeps it.
+    bool keepTakenSerial(const QString& unchanged);
 
     AppContext& m_ctx;
     QString m_bannerFile;
+    ProposedSerial m_proposed;  // new voucher
+    QString m_storedSerial;     // edited voucher
     QLabel* m_banner;
     QToolButton* m_print;
     QLineEdit* m_serial;

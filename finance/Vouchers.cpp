@@ -2,6 +2,7 @@
 
 #include "data/DateText.h"
 #include "data/JetSql.h"
+#include "data/Numbering.h"
 #include "data/PublicFunction.h"
 #include "data/Query.h"
 #include "data/Words.h"
@@ -64,10 +65,32 @@ void writeVoucherFields(Query& q, const VoucherInput& in, int accountIndex, bool
 
 }  // namespace
 
+bool serialTaken(Query& q, const QString& serial, int exceptIndex)
+{
+    if (serial.isEmpty())
+        return false;
+    QString sql = QStringLiteral("Select Count(*) As N From MoneyTable Where MoneySerial = ") + quoted(serial);
+    if (exceptIndex > 0)
+        sql += QStringLiteral(" And MoneyIndex <> ") + QString::number(exceptIndex);
+    q.setSql(sql);
+    q.open();
+    const bool taken = q.integer(QStringLiteral("N")) > 0;
+    q.close();
+    return taken;
+}
+
 SaveResult insertVoucher(Query& q, const QString& kind, int linkedGetPay, const VoucherInput& in, int accountIndex,
                          const QDate& today, int* newIndex)
 {
     return writeAll(q, [&] {
+        // The transaction holds every other writer off: a number found free
+        // here stays free until the commit.
+        VoucherInput written = in;
+        QString message = QStringLiteral("记录新增成功");
+        if (!in.proposed.serial.isEmpty() && in.serial == in.proposed.serial && serialTaken(q, in.serial)) {
+            written.serial = MakeMoneySerial(q, kind, in.proposed.day, in.proposed.mode);
+            message += QStringLiteral("\n单据编号“%1”已被其他记录使用，本单据的编号改为“%2”").arg(in.serial, written.serial);
+        }
         q.setSql(QStringLiteral("Select * From MoneyTable"));
         q.open();
         q.insert();
@@ -75,12 +98,12 @@ SaveResult insertVoucher(Query& q, const QString& kind, int linkedGetPay, const 
         q.setValue(QStringLiteral("MoneyGetPay"), linkedGetPay);
         q.setValue(QStringLiteral("MoneyRecordTime"), today);
         q.setValue(QStringLiteral("MoneyPower"), QString());
-        writeVoucherFields(q, in, accountIndex, kind == words::moneyIn());
+        writeVoucherFields(q, written, accountIndex, kind == words::moneyIn());
         q.post();
         *newIndex = int(q.integer(QStringLiteral("MoneyIndex")));
         q.close();
         recomputeGetPay(q, linkedGetPay);
-        return SaveResult::done(QStringLiteral("记录新增成功"));
+        return SaveResult::done(message);
     });
 }
 

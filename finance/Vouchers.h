@@ -14,6 +14,15 @@ class Query;
 // acceptable: digits with at most one point and two decimals.
 QString amountProblem(const QString& text);
 
+// The number the window proposed for a new voucher, and how it was made:
+// when another workstation took it meanwhile, the save takes the next free
+// number of the same form instead.
+struct ProposedSerial {
+    QString serial;
+    QDate day;
+    QString mode;  // the "MoneyIndex" option it was made with
+};
+
 struct VoucherInput {
     QString serial;
     QString account;
@@ -25,7 +34,11 @@ struct VoucherInput {
     QString type;
     QString token;
     QString remark;
+    ProposedSerial proposed;  // new vouchers
 };
+
+// True when a money record other than `exceptIndex` carries `serial`.
+bool serialTaken(Query& q, const QString& serial, int exceptIndex = 0);
 
 // The checks of the save and batch buttons, in their order; `accountIndex`
 // gets the account's key. Focus keys: "Account", "Reason", "Amount", "Type",
@@ -34,7 +47,9 @@ SaveResult checkVoucher(Query& q, const VoucherInput& in, int* accountIndex);
 
 // Writes a new voucher of `kind` ("财务收入" or "财务支出") settling
 // `linkedGetPay` (0 for none) and recomputes that record, all in one
-// transaction. `newIndex` gets the new MoneyIndex.
+// transaction. `newIndex` gets the new MoneyIndex. A proposed number that
+// another record took meanwhile is replaced by the next free one, inside the
+// transaction, and the message says so; a number typed by hand is kept.
 SaveResult insertVoucher(Query& q, const QString& kind, int linkedGetPay, const VoucherInput& in, int accountIndex,
                          const QDate& today, int* newIndex);
 // Changes voucher `moneyIndex` (kind, link and entry date stay) and

@@ -297,6 +297,27 @@ TEST_F(Finance, ANewVoucherStartsWithTheListsSalesmanNotTheLastOneTyped)
     EXPECT_EQ(v.scalar(QStringLiteral("Select MoneyMan From MoneyTable Where MoneySum = 20")), QString());
 }
 
+TEST_F(Finance, ANumberTypedThatAnotherRecordCarriesIsAskedAbout)
+{
+    money(2, today(), 5);  // numbered "SR1"
+    openFinance(0, [&](TFormFinance* f) {
+        test::onNextDialog<TFormGetPay>([&](TFormGetPay* g) {
+            g->serialEdit()->setText(QStringLiteral("SR1"));
+            g->amountEdit()->setText(QStringLiteral("10"));
+            prompt.setNextAnswer(false);
+            test::click(g, QStringLiteral("确定"));
+            EXPECT_EQ(prompt.messages.last(), QStringLiteral("单据编号“SR1”已被其他记录使用，是否仍然使用这个编号？"));
+            EXPECT_EQ(prompt.titles.last(), QStringLiteral("操作确认"));
+            ASSERT_TRUE(g->isVisible());
+            EXPECT_EQ(g->focusWidget(), g->serialEdit());
+            prompt.setNextAnswer(true);
+            test::click(g, QStringLiteral("确定"));
+        });
+        test::click(f, QStringLiteral("收入"));
+    });
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From MoneyTable Where MoneySerial = 'SR1'")), QStringLiteral("2"));
+}
+
 TEST_F(Finance, ATransferMovesBothBooks)
 {
     v.exec(QStringLiteral("Insert Into Account (AccountName, AccountBase, AccountType, AccountPower) Values ('O''Brien', 50, 1, '')"));

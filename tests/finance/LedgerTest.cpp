@@ -3,6 +3,7 @@
 // account deletion.
 #include "data/JetSql.h"
 #include "data/MoneyTotals.h"
+#include "data/Numbering.h"
 #include "data/Query.h"
 #include "finance/Accounts.h"
 #include "finance/Ledger.h"
@@ -317,6 +318,37 @@ TEST_F(Ledger, VouchersSettleAReceivable)
               QStringLiteral("150/0"));
     EXPECT_EQ(v.row(QStringLiteral("Select MoneyIn, MoneyOut, MoneySum From MoneyTable Where MoneyIndex = %1").arg(out)),
               QStringLiteral("0/50/-50"));
+}
+
+TEST_F(Ledger, AProposedNumberTakenByAnotherDeskIsReplacedAtTheSave)
+{
+    const QDate day(2026, 3, 11);
+    const QString mode = QStringLiteral("按日期生成编号");
+    const ProposedSerial proposed{MakeMoneySerial(q, QStringLiteral("财务收入"), day, mode), day, mode};
+    ASSERT_EQ(proposed.serial, QStringLiteral("SR26031101"));
+    // The other desk opened its window at the same time and saves first.
+    Connection other;
+    other.open(v.dataFile());
+    Query desk(other);
+    VoucherInput first = voucher(QStringLiteral("10"));
+    first.proposed = proposed;
+    int index = 0;
+    ASSERT_TRUE(insertVoucher(desk, QStringLiteral("财务收入"), 0, first, 2, day, &index).saved);
+    VoucherInput mine = voucher(QStringLiteral("20"));
+    mine.proposed = proposed;
+    const SaveResult r = insertVoucher(q, QStringLiteral("财务收入"), 0, mine, 2, day, &index);
+    ASSERT_TRUE(r.saved);
+    EXPECT_EQ(r.message, QStringLiteral("记录新增成功\n单据编号“SR26031101”已被其他记录使用，本单据的编号改为“SR26031102”"));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select MoneySerial From MoneyTable Where MoneyIndex = %1").arg(index)),
+              QStringLiteral("SR26031102"));
+    // A number typed by hand is the person's choice, taken or not.
+    VoucherInput typed = voucher(QStringLiteral("30"));
+    typed.proposed = {QStringLiteral("SR26031103"), day, mode};
+    EXPECT_TRUE(serialTaken(q, typed.serial));
+    EXPECT_FALSE(serialTaken(q, QStringLiteral("SR26031102"), index)) << "its own record does not count";
+    const SaveResult kept = insertVoucher(q, QStringLiteral("财务收入"), 0, typed, 2, day, &index);
+    EXPECT_EQ(kept.message, QStringLiteral("记录新增成功"));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From MoneyTable Where MoneySerial = 'SR26031101'")), QStringLiteral("2"));
 }
 
 TEST_F(Ledger, AFailedVoucherWriteLeavesTheReceivable)

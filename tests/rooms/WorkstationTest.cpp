@@ -1,11 +1,14 @@
 // Several workstations on one data file: an old read never refuses a write,
 // a busy file is waited for, and a wait that runs out writes nothing.
 #include "bookings/Consumption.h"
+#include "data/Numbering.h"
 #include "data/Options.h"
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
+#include "data/Words.h"
 #include "rooms/Board.h"
 #include "rooms/Countdown.h"
+#include "finance/Vouchers.h"
 #include "rooms/RoomTask.h"
 #include "tests/support/TestData.h"
 
@@ -213,6 +216,7 @@ TEST(TwoDesks, WorkSideBySideWithoutARefusedWrite)
         list.fetchMore(255);
         Query costs(dm.ADOConnection1);
         int settled = 0;
+        int vouchers = 0;
         QElapsedTimer clock;
         clock.start();
         for (int n = 0; clock.elapsed() < seconds * 1000; ++n) {
@@ -230,15 +234,28 @@ TEST(TwoDesks, WorkSideBySideWithoutARefusedWrite)
             if (const QString m = saveCostEntry(costs, e); !m.isEmpty())
                 prompt.inform(m);
             costs.close();
+            // A voucher window opened before the checkout proposes a number
+            // that the checkout (or the other desk) may take first.
+            const ProposedSerial proposed{MakeMoneySerial(costs, words::moneyIn(), now.date(), options.read(opt::MoneyIndex)),
+                                          now.date(), options.read(opt::MoneyIndex)};
             if (tasks.checkout({room, QStringLiteral("15.00"), QStringLiteral("3.00"), QStringLiteral("18.00"), now}).done)
                 ++settled;
+            VoucherInput voucher{proposed.serial, QStringLiteral("银行存款"), QStringLiteral("顾客"), now.date(), QStringLiteral("5"),
+                                 QStringLiteral("销售收入"), QString(), QStringLiteral("现金"), QStringLiteral("收据"), QString(),
+                                 proposed};
+            int index = 0;
+            if (const SaveResult r = insertVoucher(costs, words::moneyIn(), 0, voucher, 2, now.date(), &index); !r.saved)
+                prompt.inform(r.message);
+            else
+                ++vouchers;
             list.fetchMore(1);
             if (!prompt.messages.isEmpty())
                 break;
         }
         for (const QString& m : prompt.messages)
             std::fprintf(stderr, "desk %d refused: %s\n", first, qPrintable(m));
-        return prompt.messages.isEmpty() ? settled : -1;
+        // Each checkout comes with one voucher.
+        return prompt.messages.isEmpty() && vouchers == settled ? settled : -1;
     };
     int pipes[2][2];
     pid_t pids[2];
@@ -268,7 +285,9 @@ TEST(TwoDesks, WorkSideBySideWithoutARefusedWrite)
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From (Select BillSerial From Bill Group By BillSerial Having Count(*) > 1)")),
               QStringLiteral("0")) << "no bill number twice";
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost Where CostBill = 0")), QStringLiteral("0"));
-    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From MoneyTable")), QString::number(total));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From MoneyTable")), QString::number(2 * total));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From (Select MoneySerial From MoneyTable Group By MoneySerial Having Count(*) > 1)")),
+              QStringLiteral("0")) << "no money number twice, between desks nor between a voucher and a checkout";
 }
 
 }  // namespace
