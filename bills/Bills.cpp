@@ -69,6 +69,9 @@ SaveResult saveBill(Query& q, int billIndex, const BillFields& f)
     for (const auto& [text, field] : amounts)
         if (!IsAmountText(*text) || !IsValidAmountText(*text))
             return SaveResult::refused(QStringLiteral("金额格式有误，请重新输入"), QString::fromLatin1(field));
+    for (const auto& [text, field] : amounts)
+        if (amountTooLarge(*text))
+            return SaveResult::refused(words::amountTooLarge(), QString::fromLatin1(field));
     q.setSql(billSql(billIndex));
     q.open();
     if (q.eof()) {

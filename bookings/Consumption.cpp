@@ -28,6 +28,8 @@ QString saveCostEntry(Query& q, const CostEntryInput& in)
 {
     if (!IsValidAmountText(in.amountText))
         return QStringLiteral("消费金额格式有误，请重新输入");
+    if (amountTooLarge(in.amountText))
+        return words::amountTooLarge();
     const double amount = TextToAmount(in.amountText);
     try {
         Transaction tx(q.connection());
@@ -65,6 +67,8 @@ QString storeCatalogueItem(Query& q, const QString& item, const QString& amountT
 {
     if (item.isEmpty())
         return QStringLiteral("项目名称不能为空");
+    if (amountTooLarge(amountText))
+        return words::amountTooLarge();
     const double price = IsValidAmountText(amountText) ? TextToAmount(amountText) : 0;
     try {
         q.setSql(QStringLiteral("Select * From CostReason Where CostReasonName = ") + quoted(item));
@@ -107,6 +111,8 @@ SaveResult saveCatalogueItem(Query& q, int editIndex, const QString& name, const
     SaveResult r;
     if (name.isEmpty())
         return SaveResult::refused(QStringLiteral("项目名称不能为空"), QStringLiteral("Name"));
+    if (amountTooLarge(priceText))
+        return SaveResult::refused(words::amountTooLarge(), QStringLiteral("Price"));
     const double price = IsValidAmountText(priceText) ? TextToAmount(priceText) : 0;
     const QString taken = QStringLiteral("该项目名称已经存在，请重新操作");
     try {

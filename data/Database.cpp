@@ -9,6 +9,8 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <QRegularExpression>
 #include <algorithm>
 #include <charconv>
 #include <string>
@@ -21,6 +23,8 @@ namespace velbrisk {
 Failure::Failure(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
 
 DbError::DbError(Kind kind, const QString& message) : Failure(message), m_kind(kind) {}
+
+Q_LOGGING_CATEGORY(lcEngine, "velbrisk.engine", QtWarningMsg)
 
 QString engineErrorText(sqlite3* db, int rc)
 {
@@ -43,8 +47,32 @@ QString engineErrorText(sqlite3* db, int rc)
     default:
         break;
     }
-    const char* text = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    return QString::fromUtf8(text ? text : "未知错误");
+    // The engine's own words are English: they go to the log, and the
+    // person reads what they mean.
+    const char* raw = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    const QString text = QString::fromUtf8(raw ? raw : "");
+    qCDebug(lcEngine) << "engine error" << rc << text;
+    static const QRegularExpression table(QStringLiteral("no such table: (?:\\w+\\.)?(\\w+)"));
+    static const QRegularExpression column(QStringLiteral("no such column: (\\S+)"));
+    if (const auto m = table.match(text); m.hasMatch())
+        return QStringLiteral("数据文件缺少数据表 %1，请恢复备份或与技术支持联系").arg(m.captured(1));
+    if (const auto m = column.match(text); m.hasMatch())
+        return QStringLiteral("数据文件缺少字段 %1，请恢复备份或与技术支持联系").arg(m.captured(1));
+    switch (rc & 0xff) {
+    case SQLITE_CONSTRAINT:
+        return QStringLiteral("写入的数据不符合数据文件的要求");
+    case SQLITE_TOOBIG:
+        return QStringLiteral("写入的内容太长");
+    case SQLITE_NOMEM:
+        return QStringLiteral("内存不足");
+    case SQLITE_ERROR:
+        if (text.contains(QLatin1String("syntax error")))
+            return QStringLiteral("查询语句有误");
+        break;
+    default:
+        break;
+    }
+    return QStringLiteral("数据文件操作出错（错误号 %1）").arg(rc);
 }
 
 static DbError::Kind kindOf(int rc)
@@ -554,6 +582,7 @@ void Connection::close()
     }
     m_depth = 0;
     m_rollback = false;
+    m_moneyTotals = {};
     m_path.clear();
 }
 

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QLoggingCategory>
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -15,6 +16,10 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace velbrisk {
+
+// The engine's own error texts, for whoever looks into a failure; off unless
+// asked for (QT_LOGGING_RULES="velbrisk.engine.debug=true").
+Q_DECLARE_LOGGING_CATEGORY(lcEngine)
 
 class Reporter;  // data/Platform.h
 class Query;     // data/Query.h
@@ -170,6 +175,14 @@ public:
     // a reader there holds every other workstation's writes up.
     bool rollbackJournal() const { return m_rollback; }
 
+    // Kept by the running totals of the money records (data/MoneyTotals.h):
+    // whether they can be read, and when they were last tried.
+    struct TotalsState {
+        bool ready = false;
+        QElapsedTimer lastTry;
+    };
+    TotalsState& moneyTotals() { return m_moneyTotals; }
+
     // Test seam: called before every data write the layer sends (not for
     // transaction control); may throw DbError to simulate a failing disk.
     using WriteHook = std::function<void(const QString& engineSql)>;
@@ -196,6 +209,7 @@ private:
     QString m_path;
     Reporter* m_reporter = nullptr;
     int m_depth = 0;
+    TotalsState m_moneyTotals;
     WriteHook m_writeHook;
 };
 

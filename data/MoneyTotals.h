@@ -15,9 +15,17 @@ namespace velbrisk {
 
 class Connection;
 
-// Creates the totals, their triggers and fills them from the records, when
-// the file does not have them yet. One transaction.
+// Makes the totals usable, in one transaction: builds them (tables,
+// triggers and sums) for a file that lacks any part of them, and once a day
+// compares them with the records' own sums and rebuilds them when they have
+// drifted. A file busy with another workstation throws DbError; until a later
+// try succeeds, balances are summed from the records themselves.
 void ensureMoneyTotals(Connection& c);
+// Whether the totals differ from the records' sums (by more than a tenth of
+// a fen for an account and day, or an account and month).
+bool moneyTotalsDrifted(Connection& c);
+// Fills the totals afresh from the records (inside the caller's transaction).
+void rebuildMoneyTotals(Connection& c);
 
 // Sum of MoneySum of the accounts' records, rounded to fen as Jet's
 // Round(Sum(MoneySum),2) does:

@@ -60,6 +60,22 @@ bool IsValidAmountText(const QString& text)
     return ok && text.count(QLatin1Char('.')) <= 1;
 }
 
+bool amountTooLarge(const QString& text)
+{
+    const int point = int(text.indexOf(QLatin1Char('.')));
+    int digits = 0;
+    bool leading = true;
+    for (const QChar c : point < 0 ? QStringView(text) : QStringView(text).left(point)) {
+        if (!c.isDigit())
+            continue;
+        if (leading && c == QLatin1Char('0'))
+            continue;
+        leading = false;
+        ++digits;
+    }
+    return digits > kAmountDigits;
+}
+
 double TextToAmount(const QString& text)
 {
     if (!IsAmountText(text))

@@ -29,6 +29,14 @@ double TextToAmount(const QString& text);
 // True when TextToAmount would give a number without throwing.
 bool IsValidAmountText(const QString& text);
 
+// Amounts are kept to the fen in doubles, and their sums too: up to 12
+// digits before the point (below a thousand billion yuan).
+inline constexpr int kAmountDigits = 12;
+inline constexpr double kAmountLimit = 1e12;
+// True for an amount text with more digits before the point than that
+// (leading zeros aside).
+bool amountTooLarge(const QString& text);
+
 // x rounded to four decimals (ties to even), in its shortest form: 20, 12.5, 3.1416.
 QString FormatRounded(double x);
 

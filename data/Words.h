@@ -26,6 +26,8 @@ inline QString accountTransfer() { return QStringLiteral("帐户平调"); }
 inline QString bookTransfer() { return QStringLiteral("帐簿平调"); }
 
 // Common messages.
+// An amount with more digits before the point than the program keeps to the fen.
+inline QString amountTooLarge() { return QStringLiteral("金额过大：小数点前最多只能有12位数字，请重新输入"); }
 inline QString dbOpenFailed() { return QStringLiteral("数据库打开失败"); }
 inline QString sqlFailed() { return QStringLiteral("SQL命令执行出错"); }
 inline QString selectToEdit() { return QStringLiteral("请先选中需要修改的记录"); }

@@ -25,6 +25,8 @@ SaveResult checkAccount(const AccountInput& in, double* amount)
     if (!ok || !std::isfinite(value))
         return SaveResult::refused(QStringLiteral("“") + in.amountText + QStringLiteral("”不是有效的金额，请重新输入"),
                                    QStringLiteral("Amount"));
+    if (std::abs(value) >= kAmountLimit)
+        return SaveResult::refused(words::amountTooLarge(), QStringLiteral("Amount"));
     *amount = value;
     return SaveResult::done();
 }

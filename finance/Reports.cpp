@@ -31,6 +31,10 @@ SaveResult buildMoneySearch(const MoneySearchInput& in, MoneySearch* out)
         return SaveResult::refused(QStringLiteral("金额格式有误，请重新输入"), QStringLiteral("Lower"));
     if (!in.upper.isEmpty() && !boundAccepted(in.upper))
         return SaveResult::refused(QStringLiteral("金额格式有误，请重新输入"), QStringLiteral("Upper"));
+    if (amountTooLarge(in.lower))
+        return SaveResult::refused(words::amountTooLarge(), QStringLiteral("Lower"));
+    if (amountTooLarge(in.upper))
+        return SaveResult::refused(words::amountTooLarge(), QStringLiteral("Upper"));
     MoneySearch s;
     ConditionBuilder b;
     if (in.span) {

@@ -13,6 +13,8 @@ QString amountProblem(const QString& text)
 {
     if (!IsAmountText(text) || !IsValidAmountText(text))
         return QStringLiteral("金额格式有误，请重新输入");
+    if (amountTooLarge(text))
+        return words::amountTooLarge();
     const int point = text.indexOf(QLatin1Char('.'));
     if (point >= 0 && text.size() - point - 1 > 2)
         return QStringLiteral("金额内容可能有误，请重新输入");

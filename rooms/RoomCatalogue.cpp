@@ -16,6 +16,8 @@ SaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d)
         return SaveResult::refused(QStringLiteral("房间名称不能为空"), QStringLiteral("Name"));
     if (!IsValidAmountText(d.priceText))
         return SaveResult::refused(QStringLiteral("金额格式有误，请重新输入"), QStringLiteral("Price"));
+    if (amountTooLarge(d.priceText))
+        return SaveResult::refused(words::amountTooLarge(), QStringLiteral("Price"));
     const QString taken = QStringLiteral("该房间名称已经存在，请重新操作");
     const double price = TextToAmount(d.priceText);
     Query& q = dm.ADOQueryTemp;

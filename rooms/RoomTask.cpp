@@ -116,6 +116,11 @@ CheckoutResult RoomTasks::checkout(const CheckoutInput& in)
             return result;
         }
     }
+    for (const QString* text : {&in.roomFeeText, &in.otherCostText, &in.totalText})
+        if (amountTooLarge(*text)) {
+            report(QStringLiteral("金额过大：小数点前最多只能有12位数字，本次结帐没有保存任何记录。"));
+            return result;
+        }
     const double roomFee = amountOf(in.roomFeeText);
     const double otherCost = amountOf(in.otherCostText);
     const double total = amountOf(in.totalText);

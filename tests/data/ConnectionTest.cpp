@@ -140,6 +140,35 @@ TEST(DataFile, CreateNeverOverwrites)
     EXPECT_NO_THROW(again.open(v.dataFile()));
 }
 
+TEST(DataFile, TheEnginesFailuresAreSaidInChinese)
+{
+    TestVenue v;
+    v.exec(QStringLiteral("Insert Into MoneyTable (MoneyAccount, MoneyCreateTime, MoneySum) Values (2, #2026-01-05#, 1)"));
+    const struct {
+        const char* sql;
+        const char* says;
+    } cases[] = {
+        {"Select * From Nowhere", "数据文件缺少数据表 Nowhere"},
+        {"Select Nothing From Room", "数据文件缺少字段 Nothing"},
+        {"Update MoneyDayTotal Set TotalSum = Null", "写入的数据不符合数据文件的要求"},
+    };
+    for (const auto& c : cases) {
+        try {
+            const QString sql = QString::fromUtf8(c.sql);
+            if (sql.startsWith(QLatin1String("Select"))) {
+                Query q(v.db());
+                q.setSql(sql);
+                q.open();
+            } else {
+                v.db().exec(sql);
+            }
+            ADD_FAILURE() << c.sql << " ran";
+        } catch (const DbError& e) {
+            EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.says))) << e.message().toStdString();
+        }
+    }
+}
+
 TEST(Transactions, AFailureInsideRollsEverythingBack)
 {
     TestVenue v;

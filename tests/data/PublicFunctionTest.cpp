@@ -37,6 +37,20 @@ INSTANTIATE_TEST_SUITE_P(Routines, AmountTexts,
                                            AmountCase{"１２", false, 0}, AmountCase{".5", true, 0.5},
                                            AmountCase{"1.2.3", true, NAN}, AmountCase{".", true, NAN}));
 
+TEST(Routines, AmountsBeyondTwelveDigitsBeforeThePointAreTooLarge)
+{
+    const struct {
+        const char* text;
+        bool tooLarge;
+    } cases[] = {
+        {"999999999999.99", false}, {"000000000000123.5", false}, {"1000000000000", true},
+        {"6222021234567890123", true}, {"1234567890123456789012345678901234567890", true}, {".123456789012345", false},
+        {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(amountTooLarge(QString::fromLatin1(c.text)), c.tooLarge) << c.text;
+}
+
 struct RoundedCase {
     double x;
     const char* text;

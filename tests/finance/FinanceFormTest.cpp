@@ -318,6 +318,30 @@ TEST_F(Finance, ANumberTypedThatAnotherRecordCarriesIsAskedAbout)
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From MoneyTable Where MoneySerial = 'SR1'")), QStringLiteral("2"));
 }
 
+TEST_F(Finance, AnAmountBeyondWhatIsKeptToTheFenIsRefusedAndTheLargestRoundTrips)
+{
+    openFinance(0, [&](TFormFinance* f) {
+        test::onNextDialog<TFormGetPay>([&](TFormGetPay* g) {
+            g->amountEdit()->setText(QStringLiteral("6222021234567890123"));
+            test::click(g, QStringLiteral("确定"));
+            EXPECT_EQ(prompt.messages.last(), QStringLiteral("金额过大：小数点前最多只能有12位数字，请重新输入"));
+            EXPECT_EQ(g->focusWidget(), g->amountEdit());
+            g->amountEdit()->setText(QStringLiteral("999999999999.99"));
+            test::click(g, QStringLiteral("确定"));
+        });
+        test::click(f, QStringLiteral("收入"));
+        EXPECT_EQ(f->ledgerGrid()->footerText(QStringLiteral("MoneySum")), QStringLiteral("999999999999.99"));
+        EXPECT_EQ(test::doubleClickRow<TFormGetPay>(f->ledgerGrid()->view(), 0,
+                                                    [&](TFormGetPay* g) {
+                                                        EXPECT_EQ(g->amountEdit()->text(), QStringLiteral("999999999999.99"));
+                                                        test::click(g, QStringLiteral("确定"));
+                                                        EXPECT_FALSE(g->isVisible()) << "its own amount is accepted";
+                                                    }),
+                  1);
+    });
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("记录修改成功"));
+}
+
 TEST_F(Finance, ATransferMovesBothBooks)
 {
     v.exec(QStringLiteral("Insert Into Account (AccountName, AccountBase, AccountType, AccountPower) Values ('O''Brien', 50, 1, '')"));

@@ -239,6 +239,61 @@ TEST_F(Ledger, TotalsAreBuiltForAnOlderFile)
     EXPECT_DOUBLE_EQ(moneySumThrough(v.db(), {2}, QDate(2026, 1, 5)), 13.5);
 }
 
+TEST_F(Ledger, TotalsThatDriftAreFoundAtTheDaysFirstOpenAndRebuilt)
+{
+    // Written from outside the program: a huge amount absorbs the small one
+    // of its day in the totals, and does not give it back when it goes.
+    money(2, QStringLiteral("2026-01-05"), 1e39);
+    money(2, QStringLiteral("2026-01-05"), 5);
+    v.exec(QStringLiteral("Delete * From MoneyTable Where MoneySum > 1000"));
+    EXPECT_TRUE(moneyTotalsDrifted(v.db()));
+    EXPECT_NE(moneySumThrough(v.db(), {2}, QDate(2026, 1, 5)), 5);
+    // The next day's first start compares and rebuilds them.
+    v.exec(QStringLiteral("Update MoneyTotalCheck Set CheckedDay = '2000-01-01'"));
+    v.db().close();
+    v.db().open(v.dataFile());
+    EXPECT_FALSE(moneyTotalsDrifted(v.db()));
+    EXPECT_DOUBLE_EQ(moneySumThrough(v.db(), {2}, QDate(2026, 1, 5)), 5);
+    EXPECT_DOUBLE_EQ(moneySumBetween(v.db(), {2}, QDate(2026, 1, 1), QDate(2026, 1, 31)), 5);
+    EXPECT_EQ(v.scalar(QStringLiteral("Select CheckedDay From MoneyTotalCheck")), QDate::currentDate().toString(Qt::ISODate));
+}
+
+TEST_F(Ledger, AFileWhoseTotalsTablesAreGoneButTheirTriggersRemainIsRepairedAtOpen)
+{
+    money(2, QStringLiteral("2026-01-05"), 12.5);
+    v.db().execEngine(QStringLiteral("DROP TABLE MoneyDayTotal"));
+    v.db().close();
+    v.db().open(v.dataFile());
+    money(2, QStringLiteral("2026-01-05"), 1);  // a money write works again
+    EXPECT_DOUBLE_EQ(moneySumThrough(v.db(), {2}, QDate(2026, 1, 5)), 13.5);
+    EXPECT_FALSE(moneyTotalsDrifted(v.db()));
+}
+
+TEST_F(Ledger, AnOlderFileOpenedWhileAnotherDeskWritesSumsItsRecordsUntilTheTotalsAreBuilt)
+{
+    money(2, QStringLiteral("2026-01-05"), 12.5);
+    for (const char* t : {"TRIGGER trMoneyInsert", "TRIGGER trMoneyDelete", "TRIGGER trMoneyUpdate", "TABLE MoneyDayTotal",
+                          "TABLE MoneyMonthTotal", "TABLE MoneyTotalCheck"})
+        v.db().execEngine(QStringLiteral("DROP ") + QLatin1String(t));
+    v.db().close();
+    Connection other;  // a desk of the earlier version: it builds no totals
+    other.open(v.dataFile(), QString::fromLatin1(Connection::kPassword), false);
+    other.begin();  // its long write
+    Connection late;
+    late.setBusyTimeout(300);
+    late.open(v.dataFile());
+    EXPECT_FALSE(late.moneyTotals().ready);
+    EXPECT_DOUBLE_EQ(moneySumThrough(late, {2}, QDate(2026, 1, 5)), 12.5) << "read from the records meanwhile";
+    EXPECT_DOUBLE_EQ(moneySumBetween(late, {2}, QDate(2026, 1, 1), QDate(2026, 1, 31)), 12.5);
+    Query lq(late);
+    EXPECT_NEAR(daySummary(lq, kBank, false, QDate(2026, 1, 5))->closing, 12.5, 1e-9);
+    other.rollback();
+    late.moneyTotals().lastTry.invalidate();  // the next try is due
+    EXPECT_DOUBLE_EQ(moneySumThrough(late, {2}, QDate(2026, 1, 5)), 12.5);
+    EXPECT_TRUE(late.moneyTotals().ready) << "built once the file was free";
+    EXPECT_FALSE(moneyTotalsDrifted(late));
+}
+
 // ---- vouchers
 
 VoucherInput voucher(const QString& amount, const QString& customer = QStringLiteral("O'Brien"))
@@ -268,6 +323,8 @@ TEST_F(Ledger, VoucherChecksInOrder)
         {"no payment type", [] { auto i = voucher(QStringLiteral("5.")); i.type.clear(); i.token.clear(); return i; }(),
          "请选择帐款类别", "Type"},
         {"no voucher word", [] { auto i = voucher(QStringLiteral(".5")); i.token.clear(); return i; }(), "请选择帐款凭证", "Token"},
+        {"a pasted card number", voucher(QStringLiteral("6222021234567890123")),
+         "金额过大：小数点前最多只能有12位数字，请重新输入", "Amount"},
         {"an account that is gone", [] { auto i = voucher(QStringLiteral("0")); i.account = QStringLiteral("O'Brien"); return i; }(),
          "找不到所需要的帐户", "Account"},
     };
@@ -449,6 +506,10 @@ TEST_F(Ledger, AccountChecksAndNames)
     EXPECT_EQ(checkAccount({QString(), 1, QString(), {}}, &amount).message, QStringLiteral("帐户名称不得为空"));
     EXPECT_EQ(checkAccount({QStringLiteral("甲"), 1, QString(), {}}, &amount).message, QStringLiteral("起初金额不得为空"));
     EXPECT_EQ(checkAccount({QStringLiteral("甲"), 1, QStringLiteral("abc"), {}}, &amount).focus, QStringLiteral("Amount"));
+    for (const char* huge : {"1e308", "1000000000000", "-1e13"})
+        EXPECT_EQ(checkAccount({QStringLiteral("甲"), 1, QString::fromLatin1(huge), {}}, &amount).message,
+                  QStringLiteral("金额过大：小数点前最多只能有12位数字，请重新输入"))
+            << huge;
     ASSERT_TRUE(checkAccount({QStringLiteral("甲"), 2, QStringLiteral("-12.5"), {}}, &amount).saved);
     EXPECT_DOUBLE_EQ(amount, -12.5);
 
