@@ -200,13 +200,19 @@ void TFormMain::RefreshBoard()
         m_slots[i].visible = false;
     showTiles();
     if (page.counts) {
-        const BoardCounts& c = *page.counts;
-        m_counts[0]->setText(QStringLiteral("空闲：") + QString::number(c.free));
-        m_counts[1]->setText(QStringLiteral("预订：") + QString::number(c.booked));
-        m_counts[2]->setText(QStringLiteral("占用：") + QString::number(c.occupied));
-        m_counts[3]->setText(QStringLiteral("超时：") + QString::number(c.overtime));
-        m_counts[4]->setText(QStringLiteral("合计：") + QString::number(c.total));
+        m_boardCounts = page.counts;
+        showCounts();
     }
+}
+
+void TFormMain::showCounts()
+{
+    const BoardCounts& c = *m_boardCounts;
+    m_counts[0]->setText(QStringLiteral("空闲：") + QString::number(c.free));
+    m_counts[1]->setText(QStringLiteral("预订：") + QString::number(c.booked));
+    m_counts[2]->setText(QStringLiteral("占用：") + QString::number(c.occupied));
+    m_counts[3]->setText(QStringLiteral("超时：") + QString::number(c.overtime));
+    m_counts[4]->setText(QStringLiteral("合计：") + QString::number(c.total));
 }
 
 void TFormMain::showTiles()
@@ -275,7 +281,12 @@ void TFormMain::Tick(const QDateTime& now)
     // Not while this workstation waits for another one's write to end.
     if (!m_boardReady || !m_countdown || m_ctx.dm.ADOConnection1.waiting())
         return;
-    m_countdown->tick(m_slots, now);
+    // The counts follow the rooms the countdown turns overtime.
+    if (const int turned = m_countdown->tick(m_slots, now); turned > 0 && m_boardCounts) {
+        m_boardCounts->occupied = std::max(0, m_boardCounts->occupied - turned);
+        m_boardCounts->overtime += turned;
+        showCounts();
+    }
     showTiles();
 }
 

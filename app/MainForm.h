@@ -97,6 +97,8 @@ private:
     QComboBox* m_filter = nullptr;
     QComboBox* m_sort = nullptr;
     QLabel* m_counts[5] = {};
+    std::optional<BoardCounts> m_boardCounts;  // as the labels show them
+    void showCounts();
     QPushButton* m_loginButton = nullptr;
     QPushButton* m_reportButton = nullptr;
     QPushButton* m_accountButton = nullptr;

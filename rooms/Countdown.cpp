@@ -15,7 +15,7 @@ Countdown::Countdown(Connection& c, Options options, SoundPlayer* sound)
 {
 }
 
-void Countdown::markOvertime(TileSlot& slot, const QDateTime& now)
+bool Countdown::markOvertime(TileSlot& slot, const QDateTime& now)
 {
     ++m_writes;
     // A tick waits only briefly for another workstation's write: the board
@@ -43,15 +43,19 @@ void Countdown::markOvertime(TileSlot& slot, const QDateTime& now)
         // reach: the tile stays as it was and the next tick tries again. The
         // countdown never stops the front desk with a message.
         m_query.close();
-        return;
+        if (slot.flashCount == 0)  // not over the alarm picture while it flashes
+            slot.picture = QStringLiteral("Res/Red64.jpg");
+        return false;
     }
     m_query.close();
     slot.state = words::roomOvertime();
     slot.picture = QStringLiteral("Res/Red64.jpg");
+    return true;
 }
 
-void Countdown::tick(TileSlots& tiles, const QDateTime& now)
+int Countdown::tick(TileSlots& tiles, const QDateTime& now)
 {
+    int turned = 0;
     // A full hour of the clock passed since the last tick (also when no tick
     // fell on the full-hour second itself).
     // Hours of the venue's own clock, not of UTC.
@@ -74,8 +78,8 @@ void Countdown::tick(TileSlots& tiles, const QDateTime& now)
         QString text;
         if (r < 0) {
             text = QStringLiteral("+ ");
-            if (s.state == words::roomOccupied())
-                markOvertime(s, now);
+            if (s.state == words::roomOccupied() && markOvertime(s, now))
+                ++turned;
             if (s.ringPending) {
                 s.ringPending = false;
                 s.flashCount = 3;
@@ -90,7 +94,9 @@ void Countdown::tick(TileSlots& tiles, const QDateTime& now)
                 s.ringPending = true;
         }
         s.timeText = text + clockText(r);
-        if (s.state == words::roomOccupied()) {
+        // A task past its end shows a full bar, also while its overtime write
+        // waits for a busy file.
+        if (s.state == words::roomOccupied() && r >= 0) {
             const qint64 t = std::llabs(roundedSeconds(s.begin, s.end));
             const qint64 left = std::llabs(r);
             s.progress = t > 0 ? std::max<qint64>(0, (t - left) * 100 / t) : 0;
@@ -98,6 +104,7 @@ void Countdown::tick(TileSlots& tiles, const QDateTime& now)
             s.progress = 100;
         }
     }
+    return turned;
 }
 
 }  // namespace velbrisk

@@ -16,13 +16,16 @@ public:
     // scratch query an action is holding.
     Countdown(Connection& c, Options options, SoundPlayer* sound);
 
-    // One tick at `now` over the visible tiles.
-    void tick(TileSlots& tiles, const QDateTime& now);
+    // One tick at `now` over the visible tiles; the number of rooms it
+    // turned overtime.
+    int tick(TileSlots& tiles, const QDateTime& now);
 
     int writes() const { return m_writes; }  // overtime writes so far
 
 private:
-    void markOvertime(TileSlot& slot, const QDateTime& now);
+    // True when the room is overtime now; false while the file is busy (the
+    // tile then shows overtime, and the next tick writes again).
+    bool markOvertime(TileSlot& slot, const QDateTime& now);
 
     Query m_query;
     Options m_options;

@@ -97,8 +97,11 @@ TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
     // The countdown passes the planned end: overtime, a ring.
     board.Tick(QDateTime(today, QTime(10, 59, 0)));
     EXPECT_EQ(board.tile(0)->timeLabel()->text(), QStringLiteral("00:01:00"));
+    EXPECT_EQ(board.countLabel(3)->text(), QStringLiteral("超时：0"));
     board.Tick(QDateTime(today, QTime(11, 0, 5)));
     EXPECT_EQ(board.tile(0)->timeLabel()->text(), QStringLiteral("+ 00:00:05"));
+    EXPECT_EQ(board.countLabel(2)->text(), QStringLiteral("占用：0")) << "the counts follow the countdown's write";
+    EXPECT_EQ(board.countLabel(3)->text(), QStringLiteral("超时：1"));
     EXPECT_EQ(board.tile(0)->pictureFile(), QStringLiteral("Res/Ring64.jpg"));
     EXPECT_EQ(sound.played.size(), 1);
     EXPECT_EQ(v.scalar(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("超时"));

@@ -178,10 +178,20 @@ TEST_F(Desks, TheCountdownRetriesABusyTickQuietly)
         c.tick(tiles, late);
         EXPECT_LT(clock.elapsed(), 1000) << "a tick never waits long";
         EXPECT_EQ(tiles[0].state, QStringLiteral("占用")) << "kept, to be tried again";
+        // Meanwhile the tile shows what an overtime tile shows.
+        EXPECT_EQ(tiles[0].timeText, QStringLiteral("+ 00:00:05"));
+        EXPECT_EQ(tiles[0].progress, 100);
+        EXPECT_EQ(tiles[0].picture, QStringLiteral("Res/Ring64.jpg")) << "the alarm";
+        c.tick(tiles, late.addSecs(1));
+        EXPECT_EQ(tiles[0].progress, 100) << "a full bar, not one that falls as the overtime grows";
+        EXPECT_EQ(tiles[0].picture, QStringLiteral("Res/Ring64.jpg")) << "still flashing";
+        c.tick(tiles, late.addSecs(2));
+        EXPECT_EQ(tiles[0].picture, QStringLiteral("Res/Red64.jpg"));
+        EXPECT_EQ(tiles[0].state, QStringLiteral("占用"));
     }
     EXPECT_TRUE(prompt.messages.isEmpty()) << "no message box from the countdown";
     EXPECT_EQ(dm.ADOConnection1.busyTimeout(), Connection::kBusyTimeoutMs);
-    c.tick(tiles, late.addSecs(1));
+    c.tick(tiles, late.addSecs(3));
     EXPECT_EQ(tiles[0].state, QStringLiteral("超时"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("超时"));
 }
