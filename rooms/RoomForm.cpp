@@ -96,7 +96,12 @@ TFormRoom::TFormRoom(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
         updateTotal();
     });
     connect(m_costTab, &CostTab::entryAdded, this, [this] { Changed = true; });
-    connect(m_bookTab, &BookTab::bookingsChanged, this, [this] { Changed = true; });
+    // A booking added or deleted here may change the room's state: shown as
+    // the board will show it.
+    connect(m_bookTab, &BookTab::bookingsChanged, this, [this] {
+        Changed = true;
+        refreshState();
+    });
     resize(640, 420);
 }
 
@@ -212,6 +217,23 @@ void TFormRoom::setEnd(const QDateTime& dt)
 
 QString TFormRoom::stateCaption() const { return m_stateGroup->title(); }
 
+void TFormRoom::showState(const QString& state)
+{
+    m_stateGroup->setTitle(QStringLiteral("当前状态：") + state);
+    m_pictureFile = statePicture80(state);
+    m_picture->setPixmap(QPixmap(m_ctx.g.resourcePath(m_pictureFile)));
+}
+
+void TFormRoom::refreshState()
+{
+    Query& q = m_ctx.dm.ADOQueryTemp;
+    if (OpenQuery(q, QStringLiteral("Select RoomState From Room Where RoomIndex = ") + QString::number(OpenRoomIndex),
+                  words::dbOpenFailed())
+        && !q.eof())
+        showState(q.str(QStringLiteral("RoomState")));
+    q.close();
+}
+
 void TFormRoom::loadRoomLines()
 {
     Query& q = m_ctx.dm.ADOQueryTemp;
@@ -229,10 +251,8 @@ void TFormRoom::prepare(const QDateTime& now)
                   words::dbOpenFailed())
         && !q.eof()) {
         const QString state = q.str(QStringLiteral("RoomState"));
-        m_stateGroup->setTitle(QStringLiteral("当前状态：") + state);
+        showState(state);
         loadRoomLines();
-        m_pictureFile = statePicture80(state);
-        m_picture->setPixmap(QPixmap(m_ctx.g.resourcePath(m_pictureFile)));
         const bool running = words::taskRunning(state);
         m_beginButton->setText(running ? QStringLiteral("调整计时") : QStringLiteral("开始计时"));
         m_billButton->setVisible(running);

@@ -72,6 +72,8 @@ private:
     void loadRoomLines();
     void updateTotal();
     void setTimeControlsVisible(bool visible);
+    void showState(const QString& state);  // caption and picture
+    void refreshState();                   // as the data file holds it now
 
     AppContext& m_ctx;
     QTabWidget* m_tabs;

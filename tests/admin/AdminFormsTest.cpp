@@ -107,6 +107,27 @@ TEST_F(Admin, BookingARoomShowsItBookedAndUnbookingFreesIt)
     EXPECT_EQ(v.scalar(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("空闲"));
 }
 
+TEST_F(Admin, TheRoomWindowShowsTheStateABookingOnItsTabGivesTheRoom)
+{
+    TFormRoom& room = app->form<TFormRoom>();
+    room.OpenRoomIndex = 2;
+    test::onNextDialog<TFormRoom>([&](TFormRoom* w) {
+        EXPECT_EQ(w->stateCaption(), QStringLiteral("当前状态：空闲"));
+        test::onNextDialog<TFormBook>([](TFormBook* b) { test::click(b, QStringLiteral("确定")); });
+        test::click(w->bookTab(), QStringLiteral("新增记录"));
+        EXPECT_EQ(w->stateCaption(), QStringLiteral("当前状态：预订")) << "as the board will show it";
+        EXPECT_EQ(w->pictureFile(), QStringLiteral("Res/Blue80.jpg"));
+        w->bookTab()->grid()->setCurrentRow(0);
+        prompt.setNextAnswer(true);
+        test::click(w->bookTab(), QStringLiteral("删除记录"));
+        EXPECT_EQ(w->stateCaption(), QStringLiteral("当前状态：空闲"));
+        EXPECT_EQ(w->pictureFile(), QStringLiteral("Res/White80.jpg"));
+        w->reject();
+    });
+    room.exec();
+    EXPECT_TRUE(room.Changed);
+}
+
 TEST_F(Admin, ARenameFindsTheOldBillsUnderTheNewName)
 {
     v.exec(QStringLiteral("Insert Into Bill (BillSerial, BillRoomName) Values ('261201001', '羽毛球1号')"));
