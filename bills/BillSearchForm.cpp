@@ -2,6 +2,7 @@
 
 #include "bills/Bills.h"
 #include "widgets/Buttons.h"
+#include "widgets/MomentPicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -73,8 +74,7 @@ TFormBillSearch::TFormBillSearch(QWidget* parent)
     // The span of this month at first; later showings keep the dates chosen.
     const QDate now = QDate::currentDate();
     for (QDateEdit* d : {m_from, m_to}) {
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        d->setCalendarPopup(true);
+        setUpDatePicker(d);
     }
     m_from->setDate(QDate(now.year(), now.month(), 1));
     m_to->setDate(QDate(now.year(), now.month(), now.daysInMonth()));

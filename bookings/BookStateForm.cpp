@@ -6,6 +6,7 @@
 #include "data/ShareDM.h"
 #include "data/Words.h"
 #include "widgets/Buttons.h"
+#include "widgets/MomentPicker.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -48,8 +49,7 @@ TFormBookState::TFormBookState(AppContext& ctx, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
     bar->addWidget(new QLabel(QStringLiteral("当前日期："), this));
-    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    m_date->setCalendarPopup(true);
+    setUpDatePicker(m_date);
     bar->addWidget(m_date);
     bar->addWidget(makeButton(this, QStringLiteral("上一天"), [this] { m_date->setDate(m_date->date().addDays(-1)); }));
     bar->addWidget(makeButton(this, QStringLiteral("下一天"), [this] { m_date->setDate(m_date->date().addDays(1)); }));

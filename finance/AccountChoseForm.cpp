@@ -4,6 +4,7 @@
 #include "data/PublicFunction.h"
 #include "data/ShareDM.h"
 #include "widgets/Buttons.h"
+#include "widgets/MomentPicker.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -25,8 +26,7 @@ TFormAccountChose::TFormAccountChose(AppContext& ctx, QWidget* parent)
     m_from->setDate(QDate(start.year(), start.month(), 1));
     m_to->setDate(QDate(start.year(), start.month(), start.daysInMonth()));
     for (QDateEdit* d : {m_from, m_to}) {
-        d->setCalendarPopup(true);
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        setUpDatePicker(d);
         d->setEnabled(false);
     }
     connect(m_accountBox, &QCheckBox::toggled, m_accounts, &QWidget::setEnabled);

@@ -6,6 +6,7 @@
 #include "finance/FinanceForm.h"
 #include "widgets/Buttons.h"
 #include "widgets/ComboList.h"
+#include "widgets/MomentPicker.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -23,8 +24,7 @@ TFormDraw::TFormDraw(AppContext& ctx, QWidget* parent)
     setField(QStringLiteral("Source"), m_source);
     setField(QStringLiteral("Target"), m_target);
     setField(QStringLiteral("Amount"), m_amount);
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    setUpDatePicker(m_date);
     auto* g = new QGridLayout(this);
     auto* banner = new QLabel(this);
     banner->setPixmap(QPixmap(m_ctx.g.resourcePath(QStringLiteral("Res/NewDraw.bmp"))));

@@ -22,6 +22,7 @@
 #include "widgets/Buttons.h"
 #include "widgets/GridExport.h"
 #include "widgets/ProgressForm.h"
+#include "widgets/MomentPicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,8 +70,7 @@ TFormFinance::TFormFinance(AppContext& ctx, QWidget* parent)
     m_bookPicture->installEventFilter(this);
     left->addWidget(m_bookPicture);
     left->addWidget(new QLabel(QStringLiteral("当前日期"), m_left));
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    setUpDatePicker(m_date);
     QFont small = m_date->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     m_date->setFont(small);

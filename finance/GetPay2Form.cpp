@@ -10,6 +10,7 @@
 #include "widgets/Buttons.h"
 #include "widgets/ComboList.h"
 #include "widgets/DataGrid.h"
+#include "widgets/MomentPicker.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -31,8 +32,7 @@ TFormGetPay2::TFormGetPay2(AppContext& ctx, QWidget* parent)
       m_grid(new DataGrid(this))
 {
     setWindowTitle(QStringLiteral("应收应付管理"));
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    setUpDatePicker(m_date);
     m_customer->setEditable(true);
     m_man->setEditable(true);
     setField(QStringLiteral("Amount"), m_amount);

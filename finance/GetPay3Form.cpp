@@ -8,6 +8,7 @@
 #include "finance/GetPays.h"
 #include "widgets/Buttons.h"
 #include "widgets/ComboList.h"
+#include "widgets/MomentPicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,8 +30,7 @@ TFormGetPay3::TFormGetPay3(AppContext& ctx, QWidget* parent)
     for (QComboBox* c : {m_customer, m_reason, m_man})
         c->setEditable(true);
     for (QDateEdit* d : {m_from, m_to}) {
-        d->setCalendarPopup(true);
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        setUpDatePicker(d);
         d->setEnabled(false);
     }
     connect(m_span, &QCheckBox::toggled, this, [this](bool on) {

@@ -12,6 +12,7 @@
 #include "report/ListPrint.h"
 #include "widgets/Buttons.h"
 #include "widgets/ComboList.h"
+#include "widgets/MomentPicker.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -34,8 +35,7 @@ TFormGetPay::TFormGetPay(AppContext& ctx, QWidget* parent)
 {
     m_customer->setEditable(true);
     m_man->setEditable(true);
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    setUpDatePicker(m_date);
     m_amount->setAlignment(Qt::AlignRight);
     setField(QStringLiteral("Account"), m_account);
     setField(QStringLiteral("Reason"), m_reason);

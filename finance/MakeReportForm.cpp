@@ -7,6 +7,7 @@
 #include "finance/Ledger.h"
 #include "widgets/Buttons.h"
 #include "widgets/ComboList.h"
+#include "widgets/MomentPicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,8 +44,7 @@ TFormMakeReport::TFormMakeReport(AppContext& ctx, QWidget* parent)
     m_book->setFixedSize(96, 80);
     m_book->setScaledContents(true);
     for (QDateEdit* d : {m_from, m_to}) {
-        d->setCalendarPopup(true);
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        setUpDatePicker(d);
     }
     connect(m_span, &QCheckBox::toggled, this, [this](bool on) {
         m_from->setEnabled(on);

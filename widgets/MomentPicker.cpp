@@ -2,10 +2,38 @@
 
 #include <QDateEdit>
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QTimeEdit>
 
 namespace velbrisk {
+
+namespace {
+
+class SectionOnClick : public QObject {
+public:
+    explicit SectionOnClick(QDateTimeEdit* edit) : QObject(edit), m_edit(edit) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // By the release the press has put the cursor into the part clicked.
+        if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
+            && !static_cast<QLineEdit*>(watched)->hasSelectedText())
+            m_edit->setSelectedSection(m_edit->currentSection());
+        return false;
+    }
+
+private:
+    QDateTimeEdit* m_edit;
+};
+
+}  // namespace
+
+void selectSectionOnClick(QDateTimeEdit* edit)
+{
+    if (QLineEdit* line = edit->findChild<QLineEdit*>())
+        line->installEventFilter(new SectionOnClick(edit));
+}
 
 MomentPicker::MomentPicker(QWidget* parent) : QWidget(parent), m_date(new QDateEdit(this)), m_time(new QTimeEdit(this))
 {
@@ -13,9 +41,9 @@ MomentPicker::MomentPicker(QWidget* parent) : QWidget(parent), m_date(new QDateE
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(m_date);
     row->addWidget(m_time);
-    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    m_date->setCalendarPopup(true);
+    setUpDatePicker(m_date);
     m_time->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    selectSectionOnClick(m_time);
     connect(m_date, &QDateEdit::dateChanged, this, &MomentPicker::changed);
     connect(m_time, &QTimeEdit::timeChanged, this, &MomentPicker::changed);
 }
@@ -31,6 +59,13 @@ void MomentPicker::setValue(const QDateTime& moment)
 QTime MomentPicker::time() const { return m_time->time(); }
 
 void MomentPicker::setTime(const QTime& time) { m_time->setTime(time); }
+
+void setUpDatePicker(QDateEdit* edit)
+{
+    edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    edit->setCalendarPopup(true);
+    selectSectionOnClick(edit);
+}
 
 QMenu* makeLengthMenu(QWidget* parent, const std::function<void(int seconds)>& apply)
 {

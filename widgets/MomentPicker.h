@@ -6,6 +6,7 @@
 #include <functional>
 
 class QDateEdit;
+class QDateTimeEdit;
 class QMenu;
 class QTimeEdit;
 
@@ -32,6 +33,14 @@ private:
     QDateEdit* m_date;
     QTimeEdit* m_time;
 };
+
+// A click into a date or time picker selects the part clicked (hours,
+// minutes, day...), so that what is typed next replaces it.
+void selectSectionOnClick(QDateTimeEdit* edit);
+
+// A date picker as the windows show one: "yyyy-MM-dd", a calendar to drop
+// down, and a click that selects the part clicked.
+void setUpDatePicker(QDateEdit* edit);
 
 // The eight lengths of the "+" menus: "+ 15:00" ... "+ 5:00:00".
 QMenu* makeLengthMenu(QWidget* parent, const std::function<void(int seconds)>& apply);
