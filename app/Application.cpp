@@ -61,7 +61,7 @@ StartOptions parseStartOptions(const QStringList& arguments, const QString& prog
 }
 
 Application::Application(const StartOptions& options, Platform platform, ReportPresenter* reports)
-    : m_preview(reports ? nullptr : std::make_unique<PreviewPresenter>()), m_dm(platform.prompt),
+    : m_preview(reports ? nullptr : std::make_unique<PreviewPresenter>(platform.prompt)), m_dm(platform.prompt),
       m_ctx{m_g, m_dm, platform, reports ? reports : m_preview.get(), &m_forms}
 {
     m_g.NetworkMode = options.networkMode;

@@ -1,5 +1,7 @@
 #include "report/PreviewForm.h"
 
+#include "data/Platform.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -14,14 +16,18 @@
 
 namespace velbrisk {
 
-TFormPreview::TFormPreview(const PreparedReport& report, const QString& title, QWidget* parent)
-    : QDialog(parent), m_report(report), m_printer(new QPrinter(QPrinter::HighResolution)), m_findEdit(new QLineEdit(this))
+TFormPreview::TFormPreview(const PreparedReport& report, const QString& title, Prompter* prompt, PrintChoice* choice,
+                           QWidget* parent)
+    : QDialog(parent), m_report(report), m_prompt(prompt), m_choice(choice),
+      m_printer(new QPrinter(QPrinter::HighResolution)), m_findEdit(new QLineEdit(this))
 {
     setWindowTitle(title.isEmpty() ? QStringLiteral("打印预览") : title);
     m_printer->setPageLayout(QPageLayout(QPageSize(report.pageSize, QPageSize::Millimeter), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     m_view = new QPrintPreviewWidget(m_printer, this);
-    connect(m_view, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) { printReport(m_report, *printer); });
+    // The preview shows the found text marked; the print does not.
+    connect(m_view, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* printer) { printReport(m_report, *printer, m_marked); });
 
     auto* bar = new QHBoxLayout;
     auto button = [&](const char* text, auto slot) {
@@ -39,10 +45,7 @@ TFormPreview::TFormPreview(const PreparedReport& report, const QString& title, Q
     m_findEdit->setPlaceholderText(QStringLiteral("查找内容"));
     m_findEdit->setMaximumWidth(160);
     bar->addWidget(m_findEdit);
-    button("查找", [this] {
-        if (!find(m_findEdit->text()))
-            QMessageBox::information(this, QStringLiteral("查找"), QStringLiteral("没有找到“%1”").arg(m_findEdit->text()));
-    });
+    button("查找", [this] { findClicked(); });
     bar->addStretch();
     button("关闭", [this] { accept(); });
 
@@ -60,10 +63,19 @@ void TFormPreview::fitWidth() { m_view->fitToWidth(); }
 
 void TFormPreview::printIt()
 {
+    if (m_choice) {
+        if (!m_choice->printerName.isEmpty())
+            m_printer->setPrinterName(m_choice->printerName);
+        if (!m_choice->outputFile.isEmpty())
+            m_printer->setOutputFileName(m_choice->outputFile);
+    }
     QPrintDialog dlg(m_printer, this);
     dlg.setWindowTitle(QStringLiteral("打印"));
-    if (dlg.exec() == QDialog::Accepted)
-        printReport(m_report, *m_printer);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    if (m_choice)
+        *m_choice = {m_printer->printerName(), m_printer->outputFileName()};
+    printReport(m_report, *m_printer);
 }
 
 bool TFormPreview::find(const QString& text)
@@ -73,6 +85,8 @@ bool TFormPreview::find(const QString& text)
     int page = m_report.findPage(text, m_lastFound + 1);
     if (page < 0)
         page = m_report.findPage(text, 0);
+    m_marked = page < 0 ? QString() : text;
+    m_view->updatePreview();
     if (page < 0)
         return false;
     m_lastFound = page;
@@ -80,12 +94,23 @@ bool TFormPreview::find(const QString& text)
     return true;
 }
 
+void TFormPreview::findClicked()
+{
+    const QString text = m_findEdit->text();
+    if (text.isEmpty() || find(text))
+        return;
+    if (m_prompt)
+        m_prompt->inform(QStringLiteral("未找到“%1”").arg(text), QStringLiteral("查找"));
+    else
+        QMessageBox::information(this, QStringLiteral("查找"), QStringLiteral("未找到“%1”").arg(text));
+}
+
 int TFormPreview::currentPage() const { return m_view->currentPage(); }
 
 void PreviewPresenter::present(const PreparedReport& report, const QString& title)
 {
-    TFormPreview preview(report, title, QApplication::activeModalWidget() ? QApplication::activeModalWidget()
-                                                                            : QApplication::activeWindow());
+    TFormPreview preview(report, title, m_prompt, &m_choice,
+                         QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow());
     preview.exec();
 }
 

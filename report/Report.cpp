@@ -399,7 +399,7 @@ PreparedReport prepareReport(const ReportTemplate& t, Query* master, const Varia
     return r;
 }
 
-void paintPage(const PreparedReport& r, int page, QPainter& p, const QRectF& target)
+void paintPage(const PreparedReport& r, int page, QPainter& p, const QRectF& target, const QString& mark)
 {
     if (page < 0 || page >= r.pages.size())
         return;
@@ -418,6 +418,8 @@ void paintPage(const PreparedReport& r, int page, QPainter& p, const QRectF& tar
         }
         if (t.text.isEmpty())
             continue;
+        if (!mark.isEmpty() && t.text.contains(mark, Qt::CaseInsensitive))
+            p.fillRect(rect, QColor(255, 235, 59));
         p.setFont(reportFont(r.fontFamily, t.fontSize, t.bold, scale));
         p.setPen(Qt::black);
         p.drawText(rect, t.text, textOption(t.align));
@@ -425,7 +427,7 @@ void paintPage(const PreparedReport& r, int page, QPainter& p, const QRectF& tar
     p.restore();
 }
 
-bool printReport(const PreparedReport& r, QPagedPaintDevice& device)
+bool printReport(const PreparedReport& r, QPagedPaintDevice& device, const QString& mark)
 {
     device.setPageLayout(QPageLayout(QPageSize(r.pageSize, QPageSize::Millimeter), QPageLayout::Portrait,
                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
@@ -435,7 +437,7 @@ bool printReport(const PreparedReport& r, QPagedPaintDevice& device)
     for (int i = 0; i < r.pages.size(); ++i) {
         if (i > 0)
             device.newPage();
-        paintPage(r, i, p, QRectF(QPointF(0, 0), QSizeF(p.device()->width(), p.device()->height())));
+        paintPage(r, i, p, QRectF(QPointF(0, 0), QSizeF(p.device()->width(), p.device()->height())), mark);
     }
     return p.end();
 }

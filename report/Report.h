@@ -84,10 +84,11 @@ using VariableProvider = std::function<std::optional<QString>(const QString& nam
 // nothing) and prepares every page. The query's rows are walked from the first.
 PreparedReport prepareReport(const ReportTemplate& t, Query* master, const VariableProvider& variables);
 
-// Paints one page onto a painter set up for a device of the page's size.
-void paintPage(const PreparedReport& r, int page, QPainter& p, const QRectF& target);
+// Paints one page onto a painter set up for a device of the page's size;
+// texts holding `mark` (when not empty) on a yellow ground.
+void paintPage(const PreparedReport& r, int page, QPainter& p, const QRectF& target, const QString& mark = QString());
 // Paints every page onto a printer or PDF writer.
-bool printReport(const PreparedReport& r, QPagedPaintDevice& device);
+bool printReport(const PreparedReport& r, QPagedPaintDevice& device, const QString& mark = QString());
 bool writePdf(const PreparedReport& r, const QString& path);
 
 // Shows a prepared report to the person: the preview in the program, a PDF in tests.

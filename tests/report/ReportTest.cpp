@@ -8,11 +8,18 @@
 #include "report/PreviewForm.h"
 #include "report/Report.h"
 #include "rooms/Ticket.h"
+#include "tests/support/Gui.h"
 #include "tests/support/TestData.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -196,6 +203,63 @@ TEST_F(Tickets, ThePreviewOpensWithTheWholePageInView)
     preview.reject();
     TFormPreview again(r, QStringLiteral("小票"));
     EXPECT_EQ(again.view()->zoomMode(), QPrintPreviewWidget::FitInView) << "nothing of the last zoom is kept";
+}
+
+TEST_F(Tickets, FindMarksTheTextOnAOnePageReportOrSaysItIsAbsent)
+{
+    const PreparedReport r = ticketFor(QStringLiteral("张三"));
+    ScriptedPrompter prompt;
+    TFormPreview preview(r, QStringLiteral("小票"), &prompt);
+    preview.show();
+    QLineEdit* what = preview.findChild<QLineEdit*>();
+    ASSERT_TRUE(what);
+    what->setText(QStringLiteral("张三"));
+    test::click(&preview, QStringLiteral("查找"));
+    EXPECT_EQ(preview.marked(), QStringLiteral("张三"));
+    EXPECT_TRUE(prompt.messages.isEmpty());
+    // The page as the preview paints it holds the mark's yellow.
+    QImage page(420, 594, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter p(&page);
+    paintPage(r, 0, p, QRectF(page.rect()), preview.marked());
+    p.end();
+    bool yellow = false;
+    for (int y = 0; y < page.height() && !yellow; ++y)
+        for (int x = 0; x < page.width() && !yellow; ++x)
+            yellow = page.pixel(x, y) == QColor(255, 235, 59).rgb();
+    EXPECT_TRUE(yellow);
+    what->setText(QStringLiteral("李四"));
+    test::click(&preview, QStringLiteral("查找"));
+    EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("未找到“李四”")});
+    EXPECT_TRUE(preview.marked().isEmpty());
+    preview.reject();
+}
+
+TEST_F(Tickets, ThePrintDialogProposesTheLastFileChosenInTheRun)
+{
+    const PreparedReport r = ticketFor(QStringLiteral("张三"));
+    PrintChoice choice;
+    const QString file = v.dir() + QStringLiteral("小票.pdf");
+    {
+        TFormPreview preview(r, QStringLiteral("小票"), nullptr, &choice);
+        test::onNextDialog<QPrintDialog>([&](QPrintDialog* d) {
+            QLineEdit* name = d->findChild<QLineEdit*>(QStringLiteral("filename"));
+            ASSERT_TRUE(name) << "the dialog's file box";
+            name->setText(file);
+            d->accept();
+        });
+        test::click(&preview, QStringLiteral("打印"));
+    }
+    EXPECT_EQ(choice.outputFile, file);
+    EXPECT_TRUE(QFileInfo::exists(file)) << "printed there";
+    TFormPreview next(r, QStringLiteral("小票"), nullptr, &choice);
+    QString proposed;
+    test::onNextDialog<QPrintDialog>([&](QPrintDialog* d) {
+        if (QLineEdit* name = d->findChild<QLineEdit*>(QStringLiteral("filename")))
+            proposed = name->text();
+    });
+    test::click(&next, QStringLiteral("打印"));
+    EXPECT_EQ(proposed, file);
 }
 
 }  // namespace
