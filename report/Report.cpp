@@ -146,15 +146,24 @@ QTextOption textOption(Qt::Alignment align)
 QFont reportFont(const QString& family, double points, bool bold, double pixelsPerMm)
 {
     QFont f(family);
-    f.setPixelSize(std::max(1, int(points * 0.3528 * pixelsPerMm)));  // points to millimetres
+    f.setPixelSize(std::max(1, int(std::lround(points * 0.3528 * pixelsPerMm))));  // points to millimetres
     f.setBold(bold);
     return f;
 }
 
+// A text keeps this much room (millimetres) from each side of its item, so
+// that the columns of a list never touch.
+constexpr double kTextPadding = 0.8;
+
+QRectF textArea(const QRectF& item) { return item.adjusted(kTextPadding, 0, -kTextPadding, 0); }
+
 // Height in millimetres that `text` takes when wrapped at `width` millimetres.
+// Measured a little narrower than drawn: glyphs come out a little wider on
+// some devices, and a text must never need more lines there than here.
 double wrappedHeight(const QString& text, const QString& family, double points, bool bold, double width)
 {
     constexpr double kPxPerMm = 20;
+    width = std::max(1.0, width - 2 * kTextPadding) * 0.97;
     QTextLayout layout(text, reportFont(family, points, bold, kPxPerMm));
     layout.setTextOption(textOption(Qt::AlignLeft));
     layout.beginLayout();
@@ -219,6 +228,11 @@ std::optional<ReportTemplate> ReportTemplate::parse(const QByteArray& json, QStr
             item.bold = i.value(QLatin1String("bold")).toBool();
             item.frame = i.value(QLatin1String("frame")).toBool();
             item.line = i.value(QLatin1String("line")).toBool();
+            const QString when = i.value(QLatin1String("when")).toString();
+            if (!when.isEmpty()) {
+                item.whenField = when.section(QLatin1Char('='), 0, 0).trimmed();
+                item.whenValue = when.section(QLatin1Char('='), 1);
+            }
             band.items << item;
         }
         t.bands << band;
@@ -292,6 +306,11 @@ PreparedReport prepareReport(const ReportTemplate& t, Query* master, const Varia
             const ReportItem& item = band.items[i];
             PlacedText p{item.rect, expand(item.text, row, snapshot, variables, int(r.pages.size()), totals), item.align,
                          item.fontSize, item.bold, item.frame, item.line};
+            if (!item.whenField.isEmpty()
+                && expand(QLatin1Char('[') + item.whenField + QLatin1Char(']'), row, snapshot, variables, int(r.pages.size()),
+                          totals)
+                       != item.whenValue)
+                p = PlacedText{item.rect, QString(), item.align, item.fontSize, item.bold, false, false};
             if (!p.text.isEmpty() && !item.line) {
                 const double need = wrappedHeight(p.text, t.fontFamily, item.fontSize, item.bold, item.rect.width());
                 grow[i] = std::max(0.0, need - item.rect.height());
@@ -422,7 +441,9 @@ void paintPage(const PreparedReport& r, int page, QPainter& p, const QRectF& tar
             p.fillRect(rect, QColor(255, 235, 59));
         p.setFont(reportFont(r.fontFamily, t.fontSize, t.bold, scale));
         p.setPen(Qt::black);
-        p.drawText(rect, t.text, textOption(t.align));
+        const QRectF area = textArea(t.rect);
+        p.drawText(QRectF(area.x() * scale, area.y() * scale, area.width() * scale, area.height() * scale), t.text,
+                   textOption(t.align));
     }
     p.restore();
 }

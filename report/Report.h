@@ -9,7 +9,8 @@
 // else a built-in ([#Page], [#Pages], [#Date], [#Time]). Aggregates run over
 // the group in a group footer and over every row elsewhere: [Sum(Field)],
 // [Count]. [Capitals(Name)] writes an amount in Chinese capitals.
-// "[Name:0.00]" formats a number.
+// "[Name:0.00]" formats a number. An item with "when": "Field=Value" prints
+// only on the rows whose field holds the value.
 #include <QFont>
 #include <QList>
 #include <QRectF>
@@ -33,6 +34,9 @@ struct ReportItem {
     bool bold = false;
     bool frame = false;
     bool line = false;  // a horizontal rule along the rect's top
+    // "Field=Value": the item prints only for a row whose field holds that
+    // value (a rule above a statement's total line, say).
+    QString whenField, whenValue;
 };
 
 struct ReportBand {

@@ -127,6 +127,43 @@ TEST(Reports, EachFolderPrintsItsExpectedLines)
     }
 }
 
+// The statements print a rule above their total line (and above no other)
+// and the time they were printed, as the other reports do.
+TEST(Reports, StatementsRuleOffTheirTotalAndTellThePrintTime)
+{
+    const struct {
+        const char* folder;
+        const char* total;
+    } cases[] = {{"account-month", "总合计"}, {"month-count", "合计"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        const QString dir = QStringLiteral(VELBRISK_SOURCE_DIR "/tests/report/cases/") + QLatin1String(c.folder) + QLatin1Char('/');
+        test::TestVenue v;
+        loadRows(v, dir + QStringLiteral("rows.tsv"));
+        Query rows(v.db());
+        rows.setSql(QStringLiteral("Select * From ReportRows"));
+        rows.open();
+        const auto tmpl = ReportTemplate::load(QStringLiteral(VELBRISK_SOURCE_DIR "/") + readLines(dir + QStringLiteral("uses.txt")).value(0));
+        ASSERT_TRUE(tmpl);
+        const PreparedReport r = prepareReport(*tmpl, &rows, [](const QString&) { return std::nullopt; });
+        ASSERT_EQ(r.pages.size(), 1);
+        double totalTop = -1;
+        QList<double> rules;
+        bool time = false;
+        for (const PlacedText& t : r.pages[0]) {
+            if (t.text == QString::fromUtf8(c.total))
+                totalTop = t.rect.top();
+            if (t.line)
+                rules << t.rect.top();
+            time = time || t.text.startsWith(QStringLiteral("打印时间："));
+        }
+        ASSERT_GE(totalTop, 0);
+        EXPECT_TRUE(rules.contains(totalTop)) << "a rule above the total line";
+        EXPECT_EQ(rules.size(), 2) << "the header's and the total's";
+        EXPECT_TRUE(time);
+    }
+}
+
 class Tickets : public ::testing::Test {
 protected:
     TestVenue v;
