@@ -24,7 +24,11 @@
 #include "widgets/DataGrid.h"
 #include "widgets/ListPanel.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QRegularExpression>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -164,6 +168,40 @@ TEST_F(Lists, ARoomsBookingsOpenOneBooking)
         w->reject();
     });
     room.exec();
+}
+
+// The help page names buttons, tabs and windows as the program shows them.
+TEST_F(Lists, TheHelpPageNamesWhatTheProgramShows)
+{
+    QStringList shown;
+    auto collect = [&](QWidget* root) {
+        QList<QWidget*> all = root->findChildren<QWidget*>();
+        all << root;
+        for (QWidget* w : all) {
+            shown << w->windowTitle();
+            if (auto* b = qobject_cast<QAbstractButton*>(w))
+                shown << b->text();
+            if (auto* t = qobject_cast<QTabWidget*>(w))
+                for (int i = 0; i < t->count(); ++i)
+                    shown << t->tabText(i);
+            if (auto* g = qobject_cast<QGroupBox*>(w))
+                shown << g->title();
+        }
+    };
+    collect(&app->formMain());
+    // A room state, the folder of backups, and the face of "开始计时" while a
+    // task runs.
+    shown << QStringLiteral("超时") << QStringLiteral("数据库备份") << QStringLiteral("调整计时");
+    QFile page(QStringLiteral(VELBRISK_SOURCE_DIR "/Res/Help.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    static const QRegularExpression quotedName(QStringLiteral("“([^”]+)”"));
+    int names = 0;
+    for (auto it = quotedName.globalMatch(html); it.hasNext(); ++names) {
+        const QString name = it.next().captured(1);
+        EXPECT_TRUE(shown.contains(name)) << name.toStdString() << " is no name the program shows";
+    }
+    EXPECT_GE(names, 10);
 }
 
 }  // namespace
