@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/Query.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -49,7 +50,11 @@ DataGrid::DataGrid(QWidget* parent)
         if (section >= 0 && section < m_model->columns().size())
             emit titleClicked(m_model->columns()[section].field);
     });
-    connect(m_view->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { syncFooterWidths(); });
+    connect(m_view->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int logical) {
+        if (!m_fitting)
+            m_dragged.insert(logical);
+        syncFooterWidths();
+    });
     connect(m_view->horizontalHeader(), &QHeaderView::sectionMoved, this, [this] { syncFooterWidths(); });
     connect(m_view->horizontalScrollBar(), &QScrollBar::valueChanged, m_footer->horizontalScrollBar(),
             &QScrollBar::setValue);
@@ -65,6 +70,9 @@ DataGrid::DataGrid(QWidget* parent)
 
 bool DataGrid::eventFilter(QObject* watched, QEvent* event)
 {
+    // Closing the window forgets the widths the person dragged.
+    if (watched == m_watchedWindow && event->type() == QEvent::Hide)
+        m_dragged.clear();
     if (watched == m_view && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -76,18 +84,34 @@ bool DataGrid::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void DataGrid::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (window() != m_watchedWindow) {
+        if (m_watchedWindow)
+            m_watchedWindow->removeEventFilter(this);
+        m_watchedWindow = window();
+        m_watchedWindow->installEventFilter(this);
+    }
+}
+
 void DataGrid::setColumns(const QList<GridColumn>& columns)
 {
     m_model->setColumns(columns);
     m_footer->setColumnCount(int(columns.size()));
+    m_givenWidths.clear();
+    m_dragged.clear();
+    m_fitting = true;
     for (int i = 0; i < columns.size(); ++i) {
+        m_givenWidths << columns[i].width;
         m_view->setColumnWidth(i, columns[i].width);
         m_view->setColumnHidden(i, !columns[i].visible);
         m_footer->setColumnHidden(i, !columns[i].visible);
         if (!m_footer->item(0, i))
             m_footer->setItem(0, i, new QTableWidgetItem);
     }
-    syncFooterWidths();
+    m_fitting = false;
+    fitColumns();
 }
 
 void DataGrid::setQuery(Query* query) { m_model->setQuery(query); }
@@ -95,8 +119,45 @@ void DataGrid::setQuery(Query* query) { m_model->setQuery(query); }
 void DataGrid::reload()
 {
     m_model->reload();
+    fitColumns();
     if (m_model->rowCount() > 0)
         setCurrentRow(0);
+}
+
+int DataGrid::neededWidth(int column) const
+{
+    // Long texts (remarks) widen a column only so far; titles always fit.
+    constexpr int kMostForValues = 360;
+    constexpr int kPadding = 14;
+    const QFontMetrics cells(m_view->font());
+    int widest = 0;
+    for (int r = 0; r < m_model->rowCount(); ++r)
+        widest = std::max(widest, cells.horizontalAdvance(m_model->cellText(r, column)));
+    if (const QTableWidgetItem* f = m_footer->item(0, column); f && !m_footer->isHidden())
+        widest = std::max(widest, cells.horizontalAdvance(f->text()));
+    widest = std::min(widest + kPadding, kMostForValues);
+    const QFontMetrics titles(m_view->horizontalHeader()->font());
+    const int title = titles.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString()) + kPadding + 4;
+    return std::max(widest, title);
+}
+
+void DataGrid::fitColumn(int column)
+{
+    if (column < 0 || column >= m_givenWidths.size() || m_dragged.contains(column) || m_view->isColumnHidden(column))
+        return;
+    const int width = std::max(m_givenWidths[column], neededWidth(column));
+    if (width == m_view->columnWidth(column))
+        return;
+    m_fitting = true;
+    m_view->setColumnWidth(column, width);
+    m_fitting = false;
+}
+
+void DataGrid::fitColumns()
+{
+    for (int c = 0; c < m_givenWidths.size(); ++c)
+        fitColumn(c);
+    syncFooterWidths();
 }
 
 int DataGrid::currentRow() const
@@ -144,6 +205,7 @@ void DataGrid::setFooterText(const QString& field, const QString& text, const QC
     item->setTextAlignment(Qt::AlignCenter);
     item->setForeground(color);
     m_footer->setVisible(true);
+    fitColumn(c);
 }
 
 QColor DataGrid::footerColor(const QString& field) const
@@ -203,6 +265,7 @@ void DataGrid::setColumnVisible(const QString& field, bool visible)
         return;
     m_view->setColumnHidden(c, !visible);
     m_footer->setColumnHidden(c, !visible);
+    fitColumn(c);
 }
 
 QList<GridColumn> DataGrid::visibleColumns() const

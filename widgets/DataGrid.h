@@ -4,6 +4,7 @@
 #include "widgets/QueryModel.h"
 
 #include <QColor>
+#include <QSet>
 #include <QWidget>
 
 class QTableView;
@@ -47,6 +48,14 @@ public:
     void setColumnVisible(const QString& field, bool visible);
     int columnOf(const QString& field) const;
 
+    // Columns fit what they show: never narrower than their given width,
+    // their title, their footer and the values of the rows read (up to a
+    // limit for long remarks). A width the person drags stays until the
+    // window closes. Runs at each reload.
+    void fitColumns();
+    // The width a column needs for its title, footer and the rows read.
+    int neededWidth(int column) const;
+
 signals:
     void titleClicked(const QString& field);
     void rowActivated(int row);  // double-click or Enter
@@ -54,9 +63,15 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void syncFooterWidths();
+    void fitColumn(int column);
+    QList<int> m_givenWidths;  // as the window set its columns
+    QSet<int> m_dragged;       // columns the person sized
+    bool m_fitting = false;
+    QWidget* m_watchedWindow = nullptr;
     QueryModel* m_model;
     QTableView* m_view;
     QTableWidget* m_footer;

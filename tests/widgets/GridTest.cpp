@@ -10,6 +10,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -141,6 +142,44 @@ TEST(DataGrid, ADoubleClickOrEnterRunsTheRowActionOnce)
     QTest::keyClick(grid.view(), Qt::Key_Return);
     ASSERT_EQ(actions.count(), 2) << "Enter opens the current row once";
     EXPECT_EQ(actions.at(1).at(0).toInt(), 2);
+}
+
+TEST(DataGrid, ColumnsFitWhatTheyShowAndKeepAWidthThePersonDragsUntilTheWindowCloses)
+{
+    TestVenue v;
+    Query q(v.db());
+    QWidget window;
+    auto* grid = new DataGrid(&window);
+    grid->resize(700, 300);
+    showBills(v, q, *grid, 4);
+    window.resize(700, 300);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTableView* view = grid->view();
+    QHeaderView* header = view->horizontalHeader();
+    const QFontMetrics cells(view->font()), titles(header->font());
+    const int time = grid->columnOf(QStringLiteral("BillCreateTime"));
+    for (int c = 0; c < grid->model()->columnCount(); ++c) {
+        if (view->isColumnHidden(c))
+            continue;
+        EXPECT_GE(view->columnWidth(c), kBillColumns[c].width) << "the given width is the least";
+        EXPECT_GT(view->columnWidth(c), titles.horizontalAdvance(kBillColumns[c].title)) << c;
+        for (int r = 0; r < grid->model()->rowCount(); ++r)
+            EXPECT_GT(view->columnWidth(c), cells.horizontalAdvance(grid->model()->cellText(r, c))) << c << " " << r;
+    }
+    // The person drags the time column narrower by its right edge.
+    const int edge = header->sectionViewportPosition(time) + header->sectionSize(time) - 1;
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, 5));
+    QTest::mouseMove(header->viewport(), QPoint(edge - 60, 5));
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge - 60, 5));
+    const int dragged = view->columnWidth(time);
+    ASSERT_LT(dragged, cells.horizontalAdvance(grid->model()->cellText(0, time)));
+    grid->reload();
+    EXPECT_EQ(view->columnWidth(time), dragged) << "kept while the window is open";
+    window.hide();
+    window.show();
+    grid->reload();
+    EXPECT_GT(view->columnWidth(time), cells.horizontalAdvance(grid->model()->cellText(0, time))) << "fits again";
 }
 
 QJsonArray readSheet(const QString& path)
