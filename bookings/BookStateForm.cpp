@@ -33,6 +33,9 @@ QTableWidget* makeGrid(QWidget* parent, int marks, int firstLabel, int width)
     g->verticalHeader()->hide();
     g->verticalHeader()->setDefaultSectionSize(18);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The cells are narrower than a header's usual least width: without
+    // this the hours and days would not fit the window.
+    g->horizontalHeader()->setMinimumSectionSize(std::min(width, 12));
     g->setColumnWidth(0, 110);
     for (int c = 1; c <= marks; ++c)
         g->setColumnWidth(c, width);

@@ -6,6 +6,9 @@
 
 #include <QDateEdit>
 #include <QTableWidget>
+#include <QApplication>
+#include <QScrollBar>
+#include <QStackedWidget>
 #include <gtest/gtest.h>
 
 using namespace velbrisk;
@@ -83,6 +86,17 @@ TEST_F(CalendarWindow, MarksTheRoomsAndMovesDayByDay)
         EXPECT_EQ(stars(w->dayGrid(), 0), (QList<int>{23, 24})) << "hours 22 and 23 of April 30";
         EXPECT_EQ(stars(w->monthGrid(), 0), QList<int>{30}) << "the month grid shows April";
         EXPECT_EQ(w->monthGrid()->item(0, 31)->background().color(), QColor(Qt::lightGray)) << "April has no 31st";
+        // The whole day and the whole month fit the window at its first size.
+        for (QTableWidget* g : {w->dayGrid(), w->monthGrid()}) {
+            if (auto* stack = qobject_cast<QStackedWidget*>(g->parentWidget()))
+                stack->setCurrentWidget(g);
+            QApplication::processEvents();
+            const int last = g->columnCount() - 1;
+            EXPECT_EQ(g->columnWidth(1), g == w->dayGrid() ? 24 : 18);
+            EXPECT_LE(g->columnViewportPosition(last) + g->columnWidth(last), g->viewport()->width())
+                << "the last hour or day in view";
+            EXPECT_EQ(g->horizontalScrollBar()->maximum(), 0) << "no scrolling";
+        }
         test::click(w, QStringLiteral("退出"));
     });
     c.exec();
