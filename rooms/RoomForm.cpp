@@ -35,6 +35,7 @@ namespace velbrisk {
 
 namespace {
 const QString kNotePlaceholder = QStringLiteral("（备注信息）");
+const QSize kDesignSize(640, 420);
 
 QLineEdit* amountBox(QWidget* parent, bool readOnly)
 {
@@ -102,7 +103,7 @@ TFormRoom::TFormRoom(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
         Changed = true;
         refreshState();
     });
-    resize(640, 420);
+    resize(kDesignSize);
 }
 
 QWidget* TFormRoom::buildOperationTab()
@@ -111,6 +112,8 @@ QWidget* TFormRoom::buildOperationTab()
     auto* group = new QGroupBox(QStringLiteral("房间经营管理"), page);
     auto* outer = new QVBoxLayout(page);
     outer->addWidget(group);
+    // Rows keep together when a per-use room hides its time rows.
+    outer->addStretch();
     auto* g = new QGridLayout(group);
     int row = 0;
     auto caption = [&](const char* text) {
@@ -120,6 +123,7 @@ QWidget* TFormRoom::buildOperationTab()
     };
     caption("房间名称：");
     m_name = new QLabel(group);
+    m_name->setWordWrap(true);  // a long name wraps instead of widening the window for good
     g->addWidget(m_name, row++, 1, 1, 3);
     caption("类型：");
     m_type = new QLabel(group);
@@ -278,6 +282,9 @@ void TFormRoom::prepare(const QDateTime& now)
     ComputeRoomFee();
     m_bookTab->load(m_name->text(), OpenRoomIndex);
     m_costTab->load(m_name->text());
+    // Each room at each showing gets the size it needs, not one a room
+    // before it needed.
+    resize(kDesignSize.expandedTo(minimumSizeHint()));
 }
 
 void TFormRoom::setTimeControlsVisible(bool visible)

@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QApplication>
 #include <gtest/gtest.h>
 
 using namespace velbrisk;
@@ -195,6 +196,30 @@ TEST_F(Road, ARenameFromTheRoomWindowCarriesIntoItsTabsAndCheckout)
               QStringLiteral("网球中心场/12/42"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost Where CostBill = 2")), QStringLiteral("2"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Cost Where CostBill = 0")), QStringLiteral("0"));
+}
+
+TEST_F(Road, TheRoomWindowFitsEachRoomAtEachShowing)
+{
+    addRoom(QStringLiteral("羽毛球馆东区靠窗一号场地含灯光与空调设施可供团体包场使用的大型场地（北门入口）"),
+            QStringLiteral("计时收费"), QStringLiteral("20"));
+    addRoom(QStringLiteral("乒乓1号"), QStringLiteral("计次收费"), QStringLiteral("10"));
+    TFormRoom& room = app->form<TFormRoom>();
+    QSize longName, perUse;
+    int rowGap = 0;
+    for (int index : {2, 3}) {
+        room.OpenRoomIndex = index;
+        test::onNextDialog<TFormRoom>([&](TFormRoom* w) {
+            QApplication::processEvents();
+            (index == 2 ? longName : perUse) = w->size();
+            if (index == 3)
+                rowGap = w->roomFeeEdit()->geometry().top() - w->customerEdit()->geometry().bottom();
+            w->reject();
+        });
+        room.exec();
+    }
+    EXPECT_LE(longName.width(), 800) << "a long name wraps";
+    EXPECT_EQ(perUse, QSize(640, 420)) << "the next room does not keep what the long name needed";
+    EXPECT_LT(rowGap, 24) << "the per-use room's rows stay together where its time rows are hidden";
 }
 
 TEST_F(Road, TheBoardFollowsARuleWithoutBeingAsked)
