@@ -26,6 +26,7 @@ namespace velbrisk {
 
 GetPayList::GetPayList(AppContext& ctx, QString kind, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_kind(std::move(kind)), m_list(ctx.dm.ADOConnection1), m_grid(new DataGrid(this)),
+      m_filterNote(new QLabel(QStringLiteral("已按查找条件筛选，只列出符合条件的记录；在“查找记录”中清空条件并确定，即列出全部记录"), this)),
       m_views{new QRadioButton(QStringLiteral("按记录显示"), this), new QRadioButton(QStringLiteral("按客户显示"), this),
               new QRadioButton(QStringLiteral("按日期显示"), this)}
 {
@@ -47,8 +48,14 @@ GetPayList::GetPayList(AppContext& ctx, QString kind, QWidget* parent)
     m_recordButtons = {makeButton(this, QStringLiteral("新增记录"), [this] { add(); }),
                        makeButton(this, QStringLiteral("修改记录"), [this] { edit(); }),
                        makeButton(this, QStringLiteral("删除记录"), [this] { remove(); })};
-    for (QPushButton* b : m_recordButtons)
+    for (QPushButton* b : m_recordButtons) {
+        // Hidden in the grouped views, but keeping their place: the view
+        // choice beside them stays under the mouse.
+        QSizePolicy keep = b->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        b->setSizePolicy(keep);
         ops->addWidget(b);
+    }
     ops->addStretch();
     lower->addLayout(ops);
     auto* box = new QGroupBox(QStringLiteral("记录显示方式"), this);
@@ -63,7 +70,13 @@ GetPayList::GetPayList(AppContext& ctx, QString kind, QWidget* parent)
     side->addLayout(lower);
     side->addStretch();
     row->addLayout(side);
-    row->addWidget(m_grid, 1);
+    auto* list = new QVBoxLayout;
+    m_filterNote->setStyleSheet(QStringLiteral("color: red"));
+    m_filterNote->setWordWrap(true);
+    m_filterNote->hide();
+    list->addWidget(m_filterNote);
+    list->addWidget(m_grid, 1);
+    row->addLayout(list, 1);
     auto* exportButton = makeButton(this, QStringLiteral("导出"), [this] {
         ExportGridToExcel(*m_grid, m_ctx.g, m_ctx.platform, m_ctx.form<TFormProgress>());
     });
@@ -121,6 +134,7 @@ void GetPayList::reload()
     m_grid->setFooterSum(QStringLiteral("GetPaySum3"), 2, QString(), Qt::red);
     for (QPushButton* b : m_recordButtons)
         b->setVisible(v == GetPayView::Records);
+    m_filterNote->setVisible(!condition().isEmpty());
 }
 
 void GetPayList::find()

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -27,6 +28,9 @@ public:
     void reload();
 
     DataGrid* grid() const { return m_grid; }
+    // Shown while a find condition is in force, so that an empty list is not
+    // taken for an empty ledger.
+    QLabel* filterNote() const { return m_filterNote; }
     QRadioButton* viewButton(GetPayView view) const;
 
 private:
@@ -41,6 +45,7 @@ private:
     QString m_kind;
     Query m_list;
     DataGrid* m_grid;
+    QLabel* m_filterNote;
     QRadioButton* m_views[3];
     QList<QPushButton*> m_recordButtons;
 };

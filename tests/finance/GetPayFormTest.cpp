@@ -109,8 +109,11 @@ TEST_F(Receivables, RecordSettleListPrintExportDelete)
         EXPECT_EQ(f->ledgerGrid()->model()->rowCount(), 2) << "both vouchers in the day ledger";
         EXPECT_EQ(f->incomeLabel()->text(), QStringLiteral("共 2 笔～300 元"));
 
-        // By customer and by date, each printed; the record buttons go.
+        // By customer and by date, each printed; the record buttons go, and
+        // the view choice stays where it was.
+        const QPoint viewsAt = list->viewButton(GetPayView::Customers)->mapTo(list, QPoint());
         choose(list, GetPayView::Customers);
+        EXPECT_EQ(list->viewButton(GetPayView::Customers)->mapTo(list, QPoint()), viewsAt);
         EXPECT_EQ(row(list->grid(), 0), (QStringList{QStringLiteral("O'Brien"), QStringLiteral("500"), QStringLiteral("300"),
                                                       QStringLiteral("200"), QStringLiteral("1")}));
         for (QPushButton* b : list->findChildren<QPushButton*>())
@@ -207,6 +210,17 @@ TEST_F(Receivables, PayablesEditFindAndDeleteKeepingTheMoney)
         EXPECT_EQ(prompt.messages.last(), QStringLiteral("该应付记录有对应的财务付款记录，是否一并删除？"));
         EXPECT_EQ(list->grid()->model()->rowCount(), 0);
         EXPECT_EQ(f->ledgerGrid()->model()->rowCount(), 1);
+        // The empty list says a condition is in force, until it is cleared.
+        EXPECT_TRUE(list->filterNote()->isVisibleTo(list));
+        EXPECT_FALSE(f->receivables()->filterNote()->isVisibleTo(f->receivables())) << "the other half has none";
+        test::onNextDialog<TFormGetPay3>([](TFormGetPay3* w) {
+            if (w->spanBox()->isChecked())
+                QTest::mouseClick(w->spanBox(), Qt::LeftButton, {}, QPoint(6, w->spanBox()->height() / 2));
+            test::click(w, QStringLiteral(" 确定"));
+        });
+        test::click(list, QStringLiteral("查找记录"));
+        EXPECT_FALSE(list->filterNote()->isVisibleTo(list));
+        EXPECT_EQ(list->grid()->model()->rowCount(), 1) << "甲's";
     });
     EXPECT_EQ(v.scalar(QStringLiteral("Select MoneySum From MoneyTable")), QStringLiteral("-50"));
 }
