@@ -9,6 +9,7 @@
 #include "widgets/MomentPicker.h"
 
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,6 +23,8 @@ namespace velbrisk {
 namespace {
 
 const QString kStar = QStringLiteral("★");
+// What the grids have of the window's first width, a scroll bar's room kept.
+constexpr int kCalendarWidth = 710;
 
 QTableWidget* makeGrid(QWidget* parent, int marks, int firstLabel, int width)
 {
@@ -81,10 +84,22 @@ void TFormBookState::prepare()
         for (; !q.eof(); q.next())
             rooms << q.str(QStringLiteral("RoomName"));
     q.close();
+    const QFontMetrics fm(m_day->font());
+    int widest = 0;
+    for (const QString& room : rooms)
+        widest = std::max(widest, fm.horizontalAdvance(room) + 12);
     for (QTableWidget* g : {m_day, m_month}) {
         g->setRowCount(int(rooms.size()));
-        for (int r = 0; r < rooms.size(); ++r)
-            g->setItem(r, 0, new QTableWidgetItem(rooms[r]));
+        for (int r = 0; r < rooms.size(); ++r) {
+            auto* item = new QTableWidgetItem(rooms[r]);
+            item->setToolTip(rooms[r]);  // a long name is cut in its column
+            g->setItem(r, 0, item);
+        }
+        // The room names as wide as they need, in the room the marks leave.
+        int marks = 0;
+        for (int c = 1; c < g->columnCount(); ++c)
+            marks += g->columnWidth(c);
+        g->setColumnWidth(0, std::clamp(widest, 110, std::max(110, kCalendarWidth - marks)));
     }
     Mark();
 }

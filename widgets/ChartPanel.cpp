@@ -89,10 +89,15 @@ void ChartPanel::showPoints(const QList<ChartPoint>& points)
             series->append(p.label + QStringLiteral("：") + amount(p.value), std::abs(p.value))->setLabelVisible(true);
         m_chart->addSeries(series);
     }
-    // The legend names each point with its share of the whole.
+    // The legend names each point with its share of the whole; a long name
+    // is shortened so that its share still shows.
+    constexpr int kLegendName = 14;
     const auto markers = m_chart->legend()->markers();
-    for (int i = 0; i < markers.size() && i < points.size(); ++i)
-        markers[i]->setLabel(points[i].label + QLatin1Char(' ') + share(points[i].value));
+    for (int i = 0; i < markers.size() && i < points.size(); ++i) {
+        const QString& name = points[i].label;
+        const QString shown = name.size() > kLegendName ? name.left(kLegendName - 1) + QStringLiteral("…") : name;
+        markers[i]->setLabel(shown + QLatin1Char(' ') + share(points[i].value));
+    }
 }
 
 QStringList ChartPanel::legendTexts() const
