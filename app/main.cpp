@@ -1,6 +1,6 @@
-#include "app/Application.h"
-#include "app/MainForm.h"
-#include "widgets/QtPlatform.h"
+#include "gui/app/Application.h"
+#include "gui/app/MainForm.h"
+#include "gui/widgets/QtPlatform.h"
 
 #include <QApplication>
 

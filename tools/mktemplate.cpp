@@ -1,7 +1,7 @@
 // Builds the empty data file a new venue starts from: every table, its
 // indexes, the reserved rows and the starting accounts and word lists.
-#include "data/Database.h"
-#include "data/Schema.h"
+#include "core/data/Database.h"
+#include "core/data/Schema.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -3,19 +3,19 @@
 // layout can be looked at under a real window manager:
 //   screens TEMPLATE.mdb PROGRAM_DIR OUT_DIR
 // (for instance under Xvfb with a window manager running on its display).
-#include "app/Application.h"
-#include "app/MainForm.h"
-#include "bills/BillCakeForm.h"
-#include "bills/ReportForm.h"
-#include "bookings/BookStateForm.h"
-#include "data/Database.h"
-#include "data/JetSql.h"
-#include "finance/ChoseForm.h"
-#include "finance/FinanceForm.h"
-#include "report/Report.h"
-#include "rooms/RoomForm.h"
-#include "widgets/ChartPanel.h"
-#include "widgets/QtPlatform.h"
+#include "core/data/Database.h"
+#include "core/data/JetSql.h"
+#include "gui/app/Application.h"
+#include "gui/app/MainForm.h"
+#include "gui/bills/BillCakeForm.h"
+#include "gui/bills/ReportForm.h"
+#include "gui/bookings/BookStateForm.h"
+#include "gui/finance/ChoseForm.h"
+#include "gui/finance/FinanceForm.h"
+#include "gui/report/Report.h"
+#include "gui/rooms/RoomForm.h"
+#include "gui/widgets/ChartPanel.h"
+#include "gui/widgets/QtPlatform.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // A venue with the whole program started on it: the windows, the scripted
 // desktop, prints written as PDF files, and the test's own connection open on
 // the venue's data file. Pictures and templates come from the source tree.
-#include "app/Application.h"
-#include "app/MainForm.h"
-#include "report/Report.h"
+#include "gui/app/Application.h"
+#include "gui/app/MainForm.h"
+#include "gui/report/Report.h"
 #include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>

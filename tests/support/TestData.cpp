@@ -1,6 +1,6 @@
 #include "tests/support/TestData.h"
 
-#include "data/Schema.h"
+#include "core/data/Schema.h"
 
 #include <QDir>
 #include <QFile>

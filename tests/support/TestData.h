@@ -1,8 +1,8 @@
 #pragma once
 // Test support: a fresh venue folder with a new data file for each test.
-#include "data/Database.h"
-#include "data/Platform.h"
-#include "data/Query.h"
+#include "core/data/Database.h"
+#include "core/data/Platform.h"
+#include "core/data/Query.h"
 
 #include <QString>
 #include <QTemporaryDir>

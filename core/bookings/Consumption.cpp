@@ -1,0 +1,158 @@
+#include "core/bookings/Consumption.h"
+
+#include "core/data/JetSql.h"
+#include "core/data/PublicFunction.h"
+#include "core/data/Query.h"
+#include "core/data/Words.h"
+
+namespace velbrisk {
+
+QString openConsumptionSql(const QString& roomName)
+{
+    return QStringLiteral("Select * From Cost Where (CostBill = 0) And (CostRoom = ") + quoted(roomName)
+           + QStringLiteral(")");
+}
+
+double openConsumptionTotal(Query& q, const QString& roomName)
+{
+    if (!OpenQuery(q, QStringLiteral("Select Sum(CostMoney) As TotalCost From Cost Where (CostBill = 0) And (CostRoom = ")
+                          + quoted(roomName) + QStringLiteral(")"),
+                   words::dbOpenFailed()))
+        return 0;
+    const double total = q.eof() ? 0 : q.num(QStringLiteral("TotalCost"));
+    q.close();
+    return total;
+}
+
+QString saveCostEntry(Query& q, const CostEntryInput& in)
+{
+    if (!IsValidAmountText(in.amountText))
+        return QStringLiteral("消费金额格式有误，请重新输入");
+    if (amountTooLarge(in.amountText))
+        return words::amountTooLarge();
+    const double amount = TextToAmount(in.amountText);
+    try {
+        Transaction tx(q.connection());
+        if (in.isNew) {
+            q.setSql(QStringLiteral("Select * From Cost"));
+            q.open();
+            q.insert();
+            q.setValue(QStringLiteral("CostBill"), in.costBill);
+        } else {
+            q.setSql(QStringLiteral("Select * From Cost Where CostIndex = ") + QString::number(in.editIndex));
+            q.open();
+            if (q.eof()) {
+                q.close();
+                return QString();
+            }
+            q.edit();
+        }
+        q.setValue(QStringLiteral("CostRoom"), in.room);
+        q.setValue(QStringLiteral("CostReason"), in.reason);
+        q.setValue(QStringLiteral("CostMoney"), amount);
+        q.setValue(QStringLiteral("CostRemark"), in.remark);
+        q.post();
+        q.close();
+        if (in.alsoWrite)
+            in.alsoWrite();
+        tx.commit();
+    } catch (const Failure& e) {
+        q.close();
+        return QStringLiteral("数据库打开失败：") + e.message();
+    }
+    return QString();
+}
+
+QString storeCatalogueItem(Query& q, const QString& item, const QString& amountText)
+{
+    if (item.isEmpty())
+        return QStringLiteral("项目名称不能为空");
+    if (amountTooLarge(amountText))
+        return words::amountTooLarge();
+    const double price = IsValidAmountText(amountText) ? TextToAmount(amountText) : 0;
+    try {
+        q.setSql(QStringLiteral("Select * From CostReason Where CostReasonName = ") + quoted(item));
+        q.open();
+        if (q.eof()) {
+            q.insert();
+            q.setValue(QStringLiteral("CostReasonName"), item);
+        } else {
+            q.edit();
+        }
+        q.setValue(QStringLiteral("CostReasonPrice"), price);
+        q.post();
+        q.close();
+    } catch (const Failure& e) {
+        q.close();
+        return QStringLiteral("数据库打开失败：") + e.message();
+    }
+    return QString();
+}
+
+bool cataloguePrice(Query& q, const QString& item, double* price)
+{
+    if (item.isEmpty()
+        || !OpenQuery(q, QStringLiteral("Select * From CostReason Where CostReasonName = ") + quoted(item),
+                      words::dbOpenFailed()))
+        return false;
+    const bool found = !q.eof();
+    if (found)
+        *price = q.num(QStringLiteral("CostReasonPrice"));
+    q.close();
+    return found;
+}
+
+}  // namespace velbrisk
+
+namespace velbrisk {
+
+SaveResult saveCatalogueItem(Query& q, int editIndex, const QString& name, const QString& priceText)
+{
+    SaveResult r;
+    if (name.isEmpty())
+        return SaveResult::refused(QStringLiteral("项目名称不能为空"), QStringLiteral("Name"));
+    if (amountTooLarge(priceText))
+        return SaveResult::refused(words::amountTooLarge(), QStringLiteral("Price"));
+    const double price = IsValidAmountText(priceText) ? TextToAmount(priceText) : 0;
+    const QString taken = QStringLiteral("该项目名称已经存在，请重新操作");
+    try {
+        if (editIndex == 0) {
+            if (nameTaken(q, QStringLiteral("CostReason"), QStringLiteral("CostReasonName"), name))
+                return SaveResult::refused(taken, QStringLiteral("Name"));
+            q.setSql(QStringLiteral("Select * From CostReason"));
+            q.open();
+            q.insert();
+            q.setValue(QStringLiteral("CostReasonName"), name);
+            q.setValue(QStringLiteral("CostReasonPrice"), price);
+            q.post();
+            r.message = QStringLiteral("项目　") + name + QStringLiteral("　新增成功");
+        } else {
+            const QString byIndex = QStringLiteral("Select * From CostReason Where CostReasonIndex = ") + QString::number(editIndex);
+            q.setSql(byIndex);
+            q.open();
+            if (q.eof()) {
+                q.close();
+                return r;
+            }
+            if (q.str(QStringLiteral("CostReasonName")) != name) {
+                if (nameTaken(q, QStringLiteral("CostReason"), QStringLiteral("CostReasonName"), name, editIndex))
+                    return SaveResult::refused(taken, QStringLiteral("Name"));
+                q.setSql(byIndex);
+                q.open();
+            }
+            q.edit();
+            q.setValue(QStringLiteral("CostReasonName"), name);
+            q.setValue(QStringLiteral("CostReasonPrice"), price);
+            q.post();
+            r.message = QStringLiteral("项目修改成功");
+        }
+        q.close();
+        r.saved = true;
+    } catch (const Failure& e) {
+        q.close();
+        r.message = QStringLiteral("数据库打开失败：") + e.message();
+    }
+    return r;
+}
+
+}  // namespace velbrisk

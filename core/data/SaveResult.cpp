@@ -1,0 +1,38 @@
+#include "core/data/SaveResult.h"
+
+#include "core/data/JetSql.h"
+#include "core/data/Query.h"
+#include "core/data/Schema.h"
+
+namespace velbrisk {
+
+bool nameTaken(Query& q, const QString& table, const QString& nameColumn, const QString& name, int exceptIndex)
+{
+    QString sql = QStringLiteral("Select * From %1 Where (%2 = %3)").arg(table, nameColumn, quoted(name));
+    if (exceptIndex > 0)
+        sql += QStringLiteral(" And (%1 <> %2)").arg(keyColumnOf(table)).arg(exceptIndex);
+    q.setSql(sql);
+    q.open();
+    const bool taken = !q.isEmpty();
+    q.close();
+    return taken;
+}
+
+SaveResult writeAll(Query& q, const std::function<SaveResult()>& write)
+{
+    try {
+        WriteScope scope(q.connection());
+        Transaction tx(q.connection());
+        SaveResult r = write();
+        if (r.saved)
+            tx.commit();
+        else
+            q.close();
+        return r;
+    } catch (const Failure& e) {
+        q.close();
+        return SaveResult::refused(e.message());
+    }
+}
+
+}  // namespace velbrisk

@@ -1,0 +1,62 @@
+#pragma once
+// Starting, adjusting, cancelling and settling a room's timing task.
+#include "core/config/Options.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace velbrisk {
+
+class TShareDataModule;
+class Reporter;
+
+struct TaskTimes {
+    QString customer;
+    QDateTime begin;
+    QDateTime end;
+    double otherCost = 0;
+    QString note;  // "（备注信息）" counts as empty
+};
+
+struct CheckoutInput {
+    int roomIndex = 0;
+    QString roomFeeText;    // the "房租收费：" box
+    QString otherCostText;  // the "其他消费：" box
+    QString totalText;      // the "金额合计：" box
+    QDateTime now;          // the moment of checkout
+};
+
+struct CheckoutResult {
+    bool done = false;
+    int billIndex = 0;
+    QString billSerial;
+};
+
+class RoomTasks {
+public:
+    RoomTasks(TShareDataModule& dm, Options options, Reporter* reporter);
+
+    // "开始计时" / "调整计时": the room becomes "占用" with these times. Refuses
+    // an end before the begin with "结束时间 不得小于 开始时间".
+    bool startOrAdjust(int roomIndex, const TaskTimes& task);
+
+    // "取消任务": the room becomes "空闲", or "预订" when it has a booking.
+    // No bill, no money record; the task's values stay in the row.
+    bool cancel(int roomIndex);
+
+    // "埋单结帐", all or nothing: the bill, its income record, the link of the
+    // room's open consumption and the room's reset land together. The
+    // account of "AccountForBill" is checked before anything is written.
+    CheckoutResult checkout(const CheckoutInput& in);
+
+    // Whether the room has any booking row (past or future).
+    bool hasBookings(const QString& roomName);
+
+private:
+    void report(const QString& message) const;
+    TShareDataModule& m_dm;
+    Options m_options;
+    Reporter* m_reporter;
+};
+
+}  // namespace velbrisk
