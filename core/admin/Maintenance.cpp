@@ -1,5 +1,6 @@
 #include "core/admin/Maintenance.h"
 
+#include "core/data/Clock.h"
 #include "core/data/Database.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
@@ -142,7 +143,7 @@ RestoreResult restoreDataFile(TShareDataModule& dm, const QString& dataPath, con
     }
     // Keep what is replaced.
     r.keptCopy = keepFolder + QStringLiteral("恢复前的数据库")
-                 + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss")) + QStringLiteral(".mdb");
+                 + Clock::now().toString(QStringLiteral("yyyyMMdd_HHmmss")) + QStringLiteral(".mdb");
     if (QFileInfo::exists(dataPath) && !QFile::copy(dataPath, r.keptCopy)) {
         r.message = QStringLiteral("无法保存当前数据库的副本，没有进行恢复：%1").arg(r.keptCopy);
         r.keptCopy.clear();

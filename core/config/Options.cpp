@@ -6,6 +6,14 @@
 
 namespace velbrisk {
 
+bool Options::ringEveryHour() const { return read(opt::RingMode) == QStringLiteral("多次响铃"); }
+bool Options::ticketAtCheckout() const { return read(opt::TicketPrint) == QStringLiteral("结帐时打印小票"); }
+bool Options::printPortrait() const { return read(opt::PrintType) == QStringLiteral("纵向打印"); }
+bool Options::automaticLogin() const { return read(opt::LoginMode) == QStringLiteral("自动登录"); }
+bool Options::manualLogin() const { return read(opt::LoginMode) == QStringLiteral("手动登录"); }
+bool Options::batchVouchers() const { return read(opt::BatchVoucher) == QStringLiteral("开启"); }
+bool Options::printNewVouchers() const { return read(opt::BillPrint) == QStringLiteral("开单时自动打印"); }
+
 int defaultFinanceColumnWidth(const QString& field)
 {
     static const QHash<QString, int> widths = {

@@ -46,6 +46,15 @@ public:
     QString file() const { return m_file; }
     QString appDir() const { return m_appDir; }
 
+    // The options that are choices between two stored words.
+    bool ringEveryHour() const;       // "RingMode" is "多次响铃"
+    bool ticketAtCheckout() const;    // "小票打印" is "结帐时打印小票"
+    bool printPortrait() const;       // "PrintType" is "纵向打印"
+    bool automaticLogin() const;      // "LoginMode" is "自动登录"
+    bool manualLogin() const;         // "LoginMode" is "手动登录"
+    bool batchVouchers() const;       // "批量开单功能" is "开启"
+    bool printNewVouchers() const;    // "BillPrint" is "开单时自动打印"
+
 private:
     QString m_file;
     QString m_appDir;

@@ -1,5 +1,6 @@
 #include "core/data/Database.h"
 
+#include "core/data/Clock.h"
 #include "core/data/DateText.h"
 #include "core/data/JetSql.h"
 #include "core/data/MoneyTotals.h"
@@ -348,8 +349,8 @@ void resultText(sqlite3_context* ctx, const QString& s)
     sqlite3_result_text(ctx, b.constData(), int(b.size()), SQLITE_TRANSIENT);
 }
 
-void fnNow(sqlite3_context* ctx, int, sqlite3_value**) { resultText(ctx, toStoredDate(QDateTime::currentDateTime())); }
-void fnDate(sqlite3_context* ctx, int, sqlite3_value**) { resultText(ctx, toStoredDate(QDate::currentDate())); }
+void fnNow(sqlite3_context* ctx, int, sqlite3_value**) { resultText(ctx, toStoredDate(Clock::now())); }
+void fnDate(sqlite3_context* ctx, int, sqlite3_value**) { resultText(ctx, toStoredDate(Clock::today())); }
 
 void fnRight(sqlite3_context* ctx, int, sqlite3_value** argv)
 {

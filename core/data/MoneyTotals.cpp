@@ -1,5 +1,6 @@
 #include "core/data/MoneyTotals.h"
 
+#include "core/data/Clock.h"
 #include "core/data/Database.h"
 #include "core/data/DateText.h"
 
@@ -190,7 +191,7 @@ bool moneyTotalsDrifted(Connection& c)
 
 void ensureMoneyTotals(Connection& c)
 {
-    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    const QString today = Clock::today().toString(Qt::ISODate);
     Connection::TotalsState& state = c.moneyTotals();
     state.lastTry.start();
     if (totalsComplete(c) && lastCheck(c) >= today) {

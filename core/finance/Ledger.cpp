@@ -11,19 +11,19 @@ namespace velbrisk {
 
 std::optional<AccountBook> accountBookOf(const QString& stored)
 {
-    if (stored == QLatin1String("1"))
+    if (stored == QLatin1String(book::kBank))
         return AccountBook{stored, QStringLiteral(" And (AccountType = 1)"), QStringLiteral("Res/CompanyAccount2.bmp")};
-    if (stored == QLatin1String("2"))
+    if (stored == QLatin1String(book::kCash))
         return AccountBook{stored, QStringLiteral(" And (AccountType = 2)"), QStringLiteral("Res/CompanyAccount3.bmp")};
-    if (stored == QLatin1String("5"))
+    if (stored == QLatin1String(book::kAll))
         return AccountBook{stored, QStringLiteral(" And ((AccountType = 1) Or (AccountType = 2))"),
                            QStringLiteral("Res/CompanyAccount.bmp")};
-    if (stored == QLatin1String("0"))
+    if (stored == QLatin1String(book::kNone))
         return AccountBook{stored, QStringLiteral(" And (AccountType = 0)"), QStringLiteral("Res/EmptyAccount.bmp")};
     return std::nullopt;
 }
 
-bool bookTransfersInside(const QString& stored) { return stored == QLatin1String("5"); }
+bool bookTransfersInside(const QString& stored) { return stored == QLatin1String(book::kAll); }
 
 QList<int> bookAccounts(Query& q, const QString& filter)
 {

@@ -13,8 +13,20 @@ class Query;
 
 // ---- the account book ("Setting"/"AccountType")
 
+// The stored values of "Setting"/"AccountType": the account book the finance
+// windows work in.
+namespace book {
+inline constexpr const char* kBank = "1";  // the bank accounts (AccountType 1)
+inline constexpr const char* kCash = "2";  // the cash accounts (AccountType 2)
+inline constexpr const char* kAll = "5";   // every bank and cash account
+inline constexpr const char* kNone = "0";  // accounts of no type
+// No window writes this value; a file edited by hand may hold it, and then
+// the finance window refuses transfers ("平调"), as it always has.
+inline constexpr const char* kNoTransfers = "7";
+}  // namespace book
+
 struct AccountBook {
-    QString value;    // the stored value: "1", "2", "5" or "0"
+    QString value;    // the stored value: one of book::kBank, kCash, kAll, kNone
     QString filter;   // AccountBookFilter
     QString picture;  // "Res/CompanyAccount2.bmp"...
 };

@@ -90,7 +90,7 @@ int Countdown::tick(TileSlots& tiles, const QDateTime& now)
             if (s.flashCount > 0 && --s.flashCount == 0)
                 s.picture = QStringLiteral("Res/Red64.jpg");
             if (fullHour && s.state == words::roomOvertime()
-                && m_options.read(opt::RingMode) == QStringLiteral("多次响铃"))
+                && m_options.ringEveryHour())
                 s.ringPending = true;
         }
         s.timeText = text + clockText(r);

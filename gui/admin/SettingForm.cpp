@@ -2,6 +2,7 @@
 
 #include "core/admin/Maintenance.h"
 #include "core/app/Startup.h"
+#include "core/data/Clock.h"
 #include "core/data/JetSql.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
@@ -336,7 +337,7 @@ void TFormSetting::DataSave()
         return;
     }
     const QString target = m_ctx.prompt().saveFileName(QStringLiteral("备份数据"), QStringLiteral("Mdb Files (*.mdb)|*.MDB"),
-                                                       QStringLiteral(".mdb"), folder + defaultBackupName(QDate::currentDate()));
+                                                       QStringLiteral(".mdb"), folder + defaultBackupName(Clock::today()));
     if (target.isEmpty())
         return;
     const QString error = backupDataFile(m_ctx.dm.ADOConnection1, target);

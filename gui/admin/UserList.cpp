@@ -57,7 +57,7 @@ DataGrid* UserList::grid() const { return m_panel->grid(); }
 void UserList::load()
 {
     const QSignalBlocker block(m_mode);
-    m_mode->setCurrentIndex(m_ctx.options().read(opt::LoginMode) == QStringLiteral("自动登录") ? 0 : 1);
+    m_mode->setCurrentIndex(m_ctx.options().automaticLogin() ? 0 : 1);
     ModeChanged();
     loadUsers();
 }

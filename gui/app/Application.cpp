@@ -62,67 +62,70 @@ StartOptions parseStartOptions(const QStringList& arguments, const QString& prog
 
 Application::Application(const StartOptions& options, Platform platform, ReportPresenter* reports)
     : m_preview(reports ? nullptr : std::make_unique<PreviewPresenter>(platform.prompt)), m_dm(platform.prompt),
-      m_ctx{m_g, m_dm, platform, reports ? reports : m_preview.get(), &m_forms}
+      m_ctx{m_g, m_dm, platform, reports ? reports : m_preview.get()}
 {
     m_g.NetworkMode = options.networkMode;
     // The main window first: it fixes the shared values. No window touches
     // the data file until the main window is shown.
     m_formMain = std::make_unique<TFormMain>(m_ctx, options.appDir, options.programDir);
-    QWidget* main = m_formMain.get();
     m_forms.add(m_formMain.get());
-    // Every other window once, in this order, a child of the main window; a
-    // window finds the ones it opens in the table.
-    m_forms.add(new TFormNetwork(m_ctx, main));
-    m_forms.add(new TFormCost(m_ctx, main));
-    m_forms.add(new TFormBook(m_ctx, main));
-    m_forms.add(new TFormRoom2(m_ctx, main));
-    m_forms.add(new TFormRoom(m_ctx, main));
-    m_forms.add(new TFormBill(m_ctx, main));
-    m_forms.add(new TFormBillSearch(main));
-    m_forms.add(new TFormBillReport(m_ctx, main));
-    m_forms.add(new TFormBookState(m_ctx, main));
-    m_forms.add(new TFormRoomCake(m_ctx, main));
-    m_forms.add(new TFormBillCake(m_ctx, main));
-    m_forms.add(new TFormReport(m_ctx, main));
-    m_forms.add(new TFormFinance(m_ctx, main));
-    m_forms.add(new TFormChose(m_ctx, main));
-    m_forms.add(new TFormAccount(m_ctx, main));
-    m_forms.add(new TFormGetPay(m_ctx, main));
-    m_forms.add(new TFormGetPay4(m_ctx, main));
-    m_forms.add(new TFormGetPay2(m_ctx, main));
-    m_forms.add(new TFormGetPay3(m_ctx, main));
-    m_forms.add(new TFormMakeReport(m_ctx, main));
-    m_forms.add(new TFormAccountChose(m_ctx, main));
-    m_forms.add(new TFormAccountSearch(main));
-    m_forms.add(new TFormAccount2(m_ctx, main));
-    m_forms.add(new TFormCake(m_ctx, main));
-    m_forms.add(new TFormDraw(m_ctx, main));
-    m_forms.add(new TFormPower(m_ctx, main));
-    m_forms.add(new TFormCostReason(m_ctx, main));
-    m_forms.add(new TFormAsk(main));
-    m_asker = std::make_unique<FormWordAsker>(&form<TFormAsk>());
-    m_forms.add(new TFormSetting(m_ctx, &form<TFormPower>(), &form<TFormCostReason>(), m_asker.get(), main));
-    m_forms.add(new TFormLogin(m_ctx, main));
-    m_forms.add(new TFormRoomSearch(main));
-    m_forms.add(new TFormProgress(main));
+    // Every other window once, a child of the main window, each handed the
+    // windows it opens: those are made before it.
+    auto& progress = make<TFormProgress>();
+    m_ctx.progress = &progress;
+    auto& network = make<TFormNetwork>(m_ctx);
+    auto& cost = make<TFormCost>(m_ctx);
+    auto& book = make<TFormBook>(m_ctx);
+    auto& roomDetails = make<TFormRoom2>(m_ctx);
+    auto& room = make<TFormRoom>(m_ctx, cost, book, roomDetails);
+    auto& bill = make<TFormBill>(m_ctx, cost);
+    auto& billSearch = make<TFormBillSearch>();
+    auto& status = make<TFormBillReport>(m_ctx, billSearch, bill);
+    auto& calendar = make<TFormBookState>(m_ctx);
+    auto& roomChart = make<TFormRoomCake>(m_ctx);
+    auto& billChart = make<TFormBillCake>(m_ctx);
+    auto& roomSearch = make<TFormRoomSearch>();
+    auto& reportsWindow =
+        make<TFormReport>(m_ctx, ReportWindows{roomSearch, calendar, roomChart, room, billSearch, status, billChart, bill});
+
+    auto& match = make<TFormGetPay4>(m_ctx);
+    auto& voucher = make<TFormGetPay>(m_ctx, match);
+    auto& record = make<TFormGetPay2>(m_ctx, voucher);
+    auto& recordFilter = make<TFormGetPay3>(m_ctx);
+    auto& transfer = make<TFormDraw>(m_ctx);
+    auto& account = make<TFormAccount>(m_ctx);
+    auto& accountDetail = make<TFormAccount2>(m_ctx, voucher, transfer, account);
+    auto& finance = make<TFormFinance>(
+        m_ctx, FinanceWindows{make<TFormChose>(m_ctx), voucher, record, recordFilter, transfer, account, accountDetail,
+                              make<TFormAccountSearch>(), make<TFormAccountChose>(m_ctx), make<TFormMakeReport>(m_ctx),
+                              make<TFormCake>(m_ctx)});
+
+    auto& power = make<TFormPower>(m_ctx);
+    auto& item = make<TFormCostReason>(m_ctx);
+    auto& ask = make<TFormAsk>();
+    m_asker = std::make_unique<FormWordAsker>(&ask);
+    auto& settings = make<TFormSetting>(m_ctx, &power, &item, m_asker.get());
     // The settings window's own windows sit above it.
-    for (QWidget* w : std::initializer_list<QWidget*>{&form<TFormPower>(), &form<TFormCostReason>(), &form<TFormAsk>()})
-        w->setParent(&form<TFormSetting>(), w->windowFlags());
-    form<TFormSetting>().endProgram = [this] { m_formMain->close(); };
+    for (QWidget* w : std::initializer_list<QWidget*>{&power, &item, &ask})
+        w->setParent(&settings, w->windowFlags());
+    settings.endProgram = [this] { m_formMain->close(); };
+    auto& login = make<TFormLogin>(m_ctx);
+
+    m_formMain->openWith({network, login, room, roomDetails, reportsWindow, finance, settings});
+
     // A write that waits for another workstation shows the progress window
     // from half a second on.
-    m_dm.ADOConnection1.setWaitHook([this](qint64 waited) {
-        TFormProgress& p = form<TFormProgress>();
+    m_dm.ADOConnection1.setWaitHook([this, &progress](qint64 waited) {
         if (waited < 0) {
-            p.end();
-            p.setWindowTitle(QStringLiteral("请稍候"));
+            progress.end();
+            progress.setWindowTitle(QStringLiteral("请稍候"));
             return;
         }
-        if (!p.isVisible()) {
-            p.setWindowTitle(QStringLiteral("数据文件正被其他工作站使用，正在等待…"));
-            p.begin();
+        if (!progress.isVisible()) {
+            progress.setWindowTitle(QStringLiteral("数据文件正被其他工作站使用，正在等待…"));
+            progress.begin();
         }
-        p.setPosition(int(waited * 100 / std::max(1, m_dm.ADOConnection1.busyTimeout())));
+        progress.setPosition(int(waited * 100 / std::max(1, m_dm.ADOConnection1.busyTimeout())));
     });
 }
 

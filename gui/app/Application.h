@@ -33,7 +33,7 @@ public:
     // login window. False when start-up stopped (its message was shown).
     bool start();
 
-    // A window of the program, by its class.
+    // A window of the program, by its class (for tests and tools).
     template <class T>
     T& form() const
     {
@@ -45,6 +45,15 @@ public:
     AppContext& context() { return m_ctx; }
 
 private:
+    // Makes a window, a child of the main window, and enters it in the table.
+    template <class T, class... Args>
+    T& make(Args&&... args)
+    {
+        auto* w = new T(std::forward<Args>(args)..., m_formMain.get());
+        m_forms.add(w);
+        return *w;
+    }
+
     std::unique_ptr<ReportPresenter> m_preview;
     Globals m_g;
     TShareDataModule m_dm;

@@ -2,6 +2,7 @@
 
 #include "core/admin/Users.h"
 #include "core/app/Startup.h"
+#include "core/data/Clock.h"
 #include "core/data/ShareDM.h"
 #include "core/rooms/Countdown.h"
 #include "gui/admin/LoginForm.h"
@@ -29,14 +30,14 @@ TFormMain::TFormMain(AppContext& ctx, const QString& appDir, const QString& prog
     : QMainWindow(parent), m_ctx(ctx)
 {
     const bool network = ctx.g.NetworkMode;
-    ctx.g = makeGlobals(appDir, programDir, QDate::currentDate());
+    ctx.g = makeGlobals(appDir, programDir, Clock::today());
     ctx.g.NetworkMode = network;
     setWindowTitle(QStringLiteral("澄岳体育场馆管理软件 2.0"));
     buildLayout();
     // The board shows the rooms as the rules leave them.
     connect(&ctx.dm.changes, &ChangeNotifier::roomsChanged, this, &TFormMain::RefreshBoard);
     m_timer.setInterval(1000);
-    connect(&m_timer, &QTimer::timeout, this, [this] { Tick(QDateTime::currentDateTime()); });
+    connect(&m_timer, &QTimer::timeout, this, [this] { Tick(Clock::now()); });
     m_timer.start();
 }
 
@@ -257,22 +258,21 @@ void TFormMain::OpenHelp()
 
 void TFormMain::OpenRoom(int slot)
 {
-    auto* room = m_ctx.form<TFormRoom>();
-    if (!room || slot < 0 || slot >= kTileCount || !m_slots[slot].visible)
+    if (!m_windows || slot < 0 || slot >= kTileCount || !m_slots[slot].visible)
         return;
-    room->OpenRoomIndex = m_slots[slot].roomIndex;
-    const int result = room->exec();
-    if (result == QDialog::Accepted || room->Changed)
+    TFormRoom& room = m_windows->room;
+    room.OpenRoomIndex = m_slots[slot].roomIndex;
+    const int result = room.exec();
+    if (result == QDialog::Accepted || room.Changed)
         RefreshBoard();
 }
 
 void TFormMain::NewRoomClick()
 {
-    auto* room2 = m_ctx.form<TFormRoom2>();
-    if (!room2)
+    if (!m_windows)
         return;
-    room2->Mode = EditMode::New;
-    if (room2->exec() == QDialog::Accepted)
+    m_windows->newRoom.Mode = EditMode::New;
+    if (m_windows->newRoom.exec() == QDialog::Accepted)
         RefreshBoard();
 }
 
@@ -319,8 +319,7 @@ bool TFormMain::startUp()
         m_ctx.prompt().inform(missingDataFileMessage(), QStringLiteral("错误"));
         return false;
     case DataFileLocation::AskAddress:
-        if (auto* network = m_ctx.form<TFormNetwork>();
-            !network || network->exec() != QDialog::Accepted)
+        if (!m_windows || m_windows->network.exec() != QDialog::Accepted)
             return false;
         break;
     case DataFileLocation::Found:
@@ -341,12 +340,11 @@ bool TFormMain::startUp()
 bool TFormMain::ApplyLogin()
 {
     bool loggedIn = true;
-    if (m_ctx.options().read(opt::LoginMode) != QStringLiteral("手动登录")) {
+    if (!m_ctx.options().manualLogin()) {
         m_ctx.g.CurrentUserName = QString::fromUtf8(kManager);
         m_ctx.g.CurrentUserRights = QString::fromUtf8(kAllRights);
     } else {
-        auto* login = m_ctx.form<TFormLogin>();
-        loggedIn = login && login->exec() == QDialog::Accepted;
+        loggedIn = m_windows && m_windows->login.exec() == QDialog::Accepted;
     }
     ShowLaunchers();
     return loggedIn;
@@ -362,7 +360,7 @@ void TFormMain::ShowLaunchers()
 
 void TFormMain::ActionLoginExecute()
 {
-    if (m_ctx.options().read(opt::LoginMode) == QStringLiteral("自动登录")) {
+    if (m_ctx.options().automaticLogin()) {
         m_ctx.prompt().inform(QStringLiteral("当前的登录模式设置为：以经营主管身份直接登录\r\n\r\n"
                                              "　　　　如果想以其他用户身份登录软件\r\n\r\n"
                                              "　　请先进入参数设置，修改软件登录模式"));
@@ -373,27 +371,25 @@ void TFormMain::ActionLoginExecute()
 
 void TFormMain::ReportButtonClick()
 {
-    auto* report = m_ctx.form<TFormReport>();
-    if (!report)
+    if (!m_windows)
         return;
-    report->exec();
-    if (report->Changed)
+    m_windows->reports.exec();
+    if (m_windows->reports.Changed)
         RefreshBoard();
 }
 
 void TFormMain::AccountButtonClick()
 {
-    if (auto* finance = m_ctx.form<TFormFinance>())
-        finance->exec();
+    if (m_windows)
+        m_windows->finance.exec();
 }
 
 void TFormMain::SettingButtonClick()
 {
-    auto* setting = m_ctx.form<TFormSetting>();
-    if (!setting)
+    if (!m_windows)
         return;
-    setting->exec();
-    if (setting->Changed)
+    m_windows->settings.exec();
+    if (m_windows->settings.Changed)
         RefreshBoard();
 }
 

@@ -8,12 +8,21 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 
 namespace velbrisk {
+
+class TFormFinance;
+class TFormLogin;
+class TFormNetwork;
+class TFormReport;
+class TFormRoom;
+class TFormRoom2;
+class TFormSetting;
 
 struct AppContext;
 class Countdown;
@@ -31,6 +40,19 @@ public:
     // program was started with --home).
     TFormMain(AppContext& ctx, const QString& appDir, const QString& programDir, QWidget* parent = nullptr);
     ~TFormMain() override;
+
+    // The windows the board opens. The main window is made first (it fixes
+    // the shared values), so they are handed to it once they exist.
+    struct Windows {
+        TFormNetwork& network;
+        TFormLogin& login;
+        TFormRoom& room;
+        TFormRoom2& newRoom;
+        TFormReport& reports;
+        TFormFinance& finance;
+        TFormSetting& settings;
+    };
+    void openWith(const Windows& windows) { m_windows.emplace(windows); }
 
 
     // Start-up when first shown: find and open the data file, log in, build
@@ -98,6 +120,7 @@ private:
     QComboBox* m_sort = nullptr;
     QLabel* m_counts[5] = {};
     std::optional<BoardCounts> m_boardCounts;  // as the labels show them
+    std::optional<Windows> m_windows;
     void showCounts();
     QPushButton* m_loginButton = nullptr;
     QPushButton* m_reportButton = nullptr;

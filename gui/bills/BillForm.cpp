@@ -23,8 +23,8 @@
 
 namespace velbrisk {
 
-TFormBill::TFormBill(AppContext& ctx, QWidget* parent)
-    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_costQuery(ctx.dm.ADOConnection1), m_serial(new QLineEdit(this)),
+TFormBill::TFormBill(AppContext& ctx, TFormCost& cost, QWidget* parent)
+    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_cost(cost), m_costQuery(ctx.dm.ADOConnection1), m_serial(new QLineEdit(this)),
       m_room(new QLineEdit(this)), m_type(new QComboBox(this)), m_user(new QLineEdit(this)), m_price(new QLineEdit(this)),
       m_begin(new MomentPicker(this)), m_end(new MomentPicker(this)), m_roomCost(new QLineEdit(this)),
       m_otherCost(new QLineEdit(this)), m_total(new QLineEdit(this)), m_remark(new QPlainTextEdit(this))
@@ -87,16 +87,13 @@ TFormBill::TFormBill(AppContext& ctx, QWidget* parent)
         storeBillTotals(q, EditIndex, other, TextToAmount(FormatRounded(roomFee() + other)));
     };
     auto entryWindow = [this, storeTotals](EditMode mode, int key) {
-        auto* costForm = m_ctx.form<TFormCost>();
-        if (!costForm)
-            return false;
-        costForm->Mode = mode;
-        costForm->EditIndex = key;
-        costForm->NewRoomName = m_room->text();
-        costForm->NewCostBill = EditIndex;
-        costForm->AlsoWrite = storeTotals;
-        const bool saved = costForm->exec() == QDialog::Accepted;
-        costForm->AlsoWrite = nullptr;
+        m_cost.Mode = mode;
+        m_cost.EditIndex = key;
+        m_cost.NewRoomName = m_room->text();
+        m_cost.NewCostBill = EditIndex;
+        m_cost.AlsoWrite = storeTotals;
+        const bool saved = m_cost.exec() == QDialog::Accepted;
+        m_cost.AlsoWrite = nullptr;
         return saved;
     };
     m_costs->create = [entryWindow] { return entryWindow(EditMode::New, 0); };
@@ -192,15 +189,12 @@ void TFormBill::PrintTicketClick()
         showTicket(m_ctx.dm.ADOConnection1, EditIndex, m_ctx.g.resourcePath(QStringLiteral("Frf/Ticket.frf")), *m_ctx.reports);
 }
 
-bool editBill(AppContext& ctx, int billIndex)
+bool editBill(TFormBill& window, int billIndex)
 {
-    auto* bill = ctx.form<TFormBill>();
-    if (!bill)
-        return false;
-    bill->Mode = EditMode::Edit;
-    bill->EditIndex = billIndex;
-    bill->exec();
-    return bill->Changed;
+    window.Mode = EditMode::Edit;
+    window.EditIndex = billIndex;
+    window.exec();
+    return window.Changed;
 }
 
 }  // namespace velbrisk

@@ -12,12 +12,14 @@ namespace velbrisk {
 
 struct AppContext;
 class ListPanel;
+class TFormCost;
 class MomentPicker;
 
 class TFormBill : public EditDialog {
     Q_OBJECT
 public:
-    explicit TFormBill(AppContext& ctx, QWidget* parent = nullptr);
+    // `cost` enters and changes the bill's consumption.
+    TFormBill(AppContext& ctx, TFormCost& cost, QWidget* parent = nullptr);
 
     bool Changed = false;
 
@@ -37,6 +39,7 @@ private:
     void showTotals();
     double roomFee() const;  // "房租金额：" as an amount, 0 when it is none
     AppContext& m_ctx;
+    TFormCost& m_cost;
     Query m_costQuery;
     QLineEdit* m_serial;
     QLineEdit* m_room;
@@ -54,6 +57,6 @@ private:
 
 // Opens the bill window on a bill, as the lists do on a double-click; true
 // when it changed something.
-bool editBill(AppContext& ctx, int billIndex);
+bool editBill(TFormBill& window, int billIndex);
 
 }  // namespace velbrisk

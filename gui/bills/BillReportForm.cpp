@@ -1,6 +1,7 @@
 #include "gui/bills/BillReportForm.h"
 
 #include "core/bills/Bills.h"
+#include "core/data/Clock.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
 #include "core/data/Words.h"
@@ -22,8 +23,8 @@
 
 namespace velbrisk {
 
-TFormBillReport::TFormBillReport(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_bills(ctx.dm.ADOConnection1), m_rooms(ctx.dm.ADOConnection1),
+TFormBillReport::TFormBillReport(AppContext& ctx, TFormBillSearch& search, TFormBill& bill, QWidget* parent)
+    : QDialog(parent), m_ctx(ctx), m_search(search), m_bill(bill), m_bills(ctx.dm.ADOConnection1), m_rooms(ctx.dm.ADOConnection1),
       m_billGrid(new DataGrid(this)), m_roomGrid(new DataGrid(this)),
       m_byRecord(new QRadioButton(QStringLiteral("按记录显示"), this)),
       m_byRoom(new QRadioButton(QStringLiteral("按房间显示"), this))
@@ -120,23 +121,21 @@ void TFormBillReport::Reload()
 void TFormBillReport::monthRecords()
 {
     // The month of the day the button is pressed, every hour of its last day.
-    BillCondition = quickBillCondition(BillSpan::Month, QDate::currentDate());
+    BillCondition = quickBillCondition(BillSpan::Month, Clock::today());
     Reload();
 }
 
 void TFormBillReport::customSearch()
 {
-    auto* search = m_ctx.form<TFormBillSearch>();
-    if (!search || search->exec() != QDialog::Accepted)
+    if (m_search.exec() != QDialog::Accepted)
         return;
-    BillCondition = search->Condition;
+    BillCondition = m_search.Condition;
     Reload();
 }
 
 void TFormBillReport::exportList()
 {
-    ExportGridToExcel(byRoom() ? *m_roomGrid : *m_billGrid, m_ctx.g.AppDir, m_ctx.platform,
-                      m_ctx.form<TFormProgress>());
+    ExportGridToExcel(byRoom() ? *m_roomGrid : *m_billGrid, m_ctx.g.AppDir, m_ctx.platform, m_ctx.progress);
 }
 
 void TFormBillReport::printReport()
@@ -148,7 +147,7 @@ void TFormBillReport::printReport()
 void TFormBillReport::openBill()
 {
     if (m_billGrid->moveQueryToCurrent() && !m_bills.isNull(QStringLiteral("BillIndex"))
-        && editBill(m_ctx, int(m_bills.integer(QStringLiteral("BillIndex"))))) {
+        && editBill(m_bill, int(m_bills.integer(QStringLiteral("BillIndex"))))) {
         Changed = true;
         Reload();
     }

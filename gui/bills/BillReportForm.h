@@ -10,11 +10,14 @@ namespace velbrisk {
 
 struct AppContext;
 class DataGrid;
+class TFormBill;
+class TFormBillSearch;
 
 class TFormBillReport : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormBillReport(AppContext& ctx, QWidget* parent = nullptr);
+    // `search` gives the custom search's condition, `bill` opens a bill.
+    TFormBillReport(AppContext& ctx, TFormBillSearch& search, TFormBill& bill, QWidget* parent = nullptr);
 
     QString BillCondition;  // kept across showings; empty at start: every bill
     bool Changed = false;
@@ -37,6 +40,8 @@ private:
     void openBill();
 
     AppContext& m_ctx;
+    TFormBillSearch& m_search;
+    TFormBill& m_bill;
     Query m_bills;
     Query m_rooms;
     DataGrid* m_billGrid;

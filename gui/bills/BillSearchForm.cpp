@@ -1,6 +1,7 @@
 #include "gui/bills/BillSearchForm.h"
 
 #include "core/bills/Bills.h"
+#include "core/data/Clock.h"
 #include "gui/widgets/Buttons.h"
 #include "gui/widgets/MomentPicker.h"
 
@@ -72,7 +73,7 @@ TFormBillSearch::TFormBillSearch(QWidget* parent)
     }));
 
     // The span of this month at first; later showings keep the dates chosen.
-    const QDate now = QDate::currentDate();
+    const QDate now = Clock::today();
     for (QDateEdit* d : {m_from, m_to}) {
         setUpDatePicker(d);
     }

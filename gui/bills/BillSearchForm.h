@@ -1,5 +1,6 @@
 #pragma once
 // The bill search: quick spans and the combined search, giving a condition.
+#include "core/data/Clock.h"
 #include <QDate>
 #include <QDialog>
 #include <functional>
@@ -20,7 +21,7 @@ public:
     // the window is cancelled.
     QString Condition;
     // Today's date when a quick button is pressed (a test sets its own).
-    std::function<QDate()> today = [] { return QDate::currentDate(); };
+    std::function<QDate()> today = [] { return Clock::today(); };
 
     void prepare();
     int exec() override;

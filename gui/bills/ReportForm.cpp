@@ -1,6 +1,7 @@
 #include "gui/bills/ReportForm.h"
 
 #include "core/bills/Bills.h"
+#include "core/data/Clock.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
 #include "core/data/Words.h"
@@ -29,8 +30,8 @@
 
 namespace velbrisk {
 
-TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_rooms(ctx.dm.ADOConnection1), m_bills(ctx.dm.ADOConnection1),
+TFormReport::TFormReport(AppContext& ctx, const ReportWindows& windows, QWidget* parent)
+    : QDialog(parent), m_ctx(ctx), m_windows(windows), m_rooms(ctx.dm.ADOConnection1), m_bills(ctx.dm.ADOConnection1),
       m_roomGrid(new DataGrid(this)), m_billGrid(new DataGrid(this)), m_state(new QComboBox(this)),
       m_roomSort(new QComboBox(this)), m_billSort(new QComboBox(this)), m_direction(new QComboBox(this))
 {
@@ -58,9 +59,8 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
     QVBoxLayout* live = page("实时监控", m_roomGrid);
     QVBoxLayout* range = group(live, "数据范围");
     button(range, "房间查询", [this] {
-        auto* search = m_ctx.form<TFormRoomSearch>();
-        if (search && search->exec() == QDialog::Accepted) {
-            RoomCondition = search->Condition;
+        if (m_windows.roomSearch.exec() == QDialog::Accepted) {
+            RoomCondition = m_windows.roomSearch.Condition;
             RefreshRooms();
         }
     });
@@ -72,15 +72,13 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
     range->addWidget(m_roomSort);
     QVBoxLayout* roomOps = group(live, "报表处理");
     button(roomOps, "预订状况", [this] {
-        if (auto* calendar = m_ctx.form<TFormBookState>())
-            calendar->exec();
+        m_windows.calendar.exec();
     });
     button(roomOps, "报表分析", [this] {
-        if (auto* chart = m_ctx.form<TFormRoomCake>())
-            chart->exec();
+        m_windows.roomChart.exec();
     });
     button(roomOps, "导出Excel", [this] {
-        ExportGridToExcel(*m_roomGrid, m_ctx.g.AppDir, m_ctx.platform, m_ctx.form<TFormProgress>());
+        ExportGridToExcel(*m_roomGrid, m_ctx.g.AppDir, m_ctx.platform, m_ctx.progress);
     });
     button(roomOps, "报表打印", [this] { print(m_rooms, QStringLiteral("Frf/RoomList.frf")); });
     live->addStretch();
@@ -89,9 +87,8 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
     QVBoxLayout* billSide = page("帐单管理", m_billGrid);
     QVBoxLayout* billRange = group(billSide, "数据范围");
     button(billRange, "帐单查询", [this] {
-        auto* search = m_ctx.form<TFormBillSearch>();
-        if (search && search->exec() == QDialog::Accepted) {
-            BillCondition = search->Condition;
+        if (m_windows.billSearch.exec() == QDialog::Accepted) {
+            BillCondition = m_windows.billSearch.Condition;
             m_searched = true;
             RefreshBills();
         }
@@ -103,21 +100,16 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
     billRange->addWidget(m_direction);
     QVBoxLayout* billOps = group(billSide, "报表处理");
     button(billOps, "经营状况", [this] {
-        auto* status = m_ctx.form<TFormBillReport>();
-        if (!status)
-            return;
-        status->exec();
-        if (status->Changed)
+        m_windows.status.exec();
+        if (m_windows.status.Changed)
             RefreshBills();
     });
     button(billOps, "报表分析", [this] {
-        if (auto* chart = m_ctx.form<TFormBillCake>()) {
-            chart->BillCondition = BillCondition;
-            chart->exec();
-        }
+        m_windows.billChart.BillCondition = BillCondition;
+        m_windows.billChart.exec();
     });
     button(billOps, "导出Excel", [this] {
-        ExportGridToExcel(*m_billGrid, m_ctx.g.AppDir, m_ctx.platform, m_ctx.form<TFormProgress>());
+        ExportGridToExcel(*m_billGrid, m_ctx.g.AppDir, m_ctx.platform, m_ctx.progress);
     });
     button(billOps, "报表打印", [this] { print(m_bills, QStringLiteral("Frf/BillReport.frf")); });
     billSide->addStretch();
@@ -150,7 +142,7 @@ TFormReport::TFormReport(AppContext& ctx, QWidget* parent)
     connect(m_roomGrid, &DataGrid::rowActivated, this, [this] { openRoom(); });
     connect(m_billGrid, &DataGrid::rowActivated, this, [this] { openBill(); });
     // This month's bills at first, every hour of its last day included.
-    BillCondition = quickBillCondition(BillSpan::Month, QDate::currentDate());
+    BillCondition = quickBillCondition(BillSpan::Month, Clock::today());
     resize(900, 560);
 }
 
@@ -165,7 +157,7 @@ void TFormReport::prepare()
     Changed = false;
     // Until a search chose otherwise: the month of the day the window opens.
     if (!m_searched)
-        BillCondition = quickBillCondition(BillSpan::Month, QDate::currentDate());
+        BillCondition = quickBillCondition(BillSpan::Month, Clock::today());
     RefreshRooms();
     RefreshBills();
 }
@@ -223,12 +215,12 @@ void TFormReport::print(Query& q, const QString& templateFile) { printList(m_ctx
 
 void TFormReport::openRoom()
 {
-    auto* room = m_ctx.form<TFormRoom>();
-    if (!room || !m_roomGrid->moveQueryToCurrent() || m_rooms.isNull(QStringLiteral("RoomIndex")))
+    TFormRoom& room = m_windows.room;
+    if (!m_roomGrid->moveQueryToCurrent() || m_rooms.isNull(QStringLiteral("RoomIndex")))
         return;
-    room->OpenRoomIndex = int(m_rooms.integer(QStringLiteral("RoomIndex")));
-    const int result = room->exec();
-    if (result == QDialog::Accepted || room->Changed) {
+    room.OpenRoomIndex = int(m_rooms.integer(QStringLiteral("RoomIndex")));
+    const int result = room.exec();
+    if (result == QDialog::Accepted || room.Changed) {
         Changed = true;
         RefreshRooms();
     }
@@ -237,7 +229,7 @@ void TFormReport::openRoom()
 void TFormReport::openBill()
 {
     if (m_billGrid->moveQueryToCurrent() && !m_bills.isNull(QStringLiteral("BillIndex"))
-        && editBill(m_ctx, int(m_bills.integer(QStringLiteral("BillIndex")))))
+        && editBill(m_windows.bill, int(m_bills.integer(QStringLiteral("BillIndex")))))
         RefreshBills();
 }
 

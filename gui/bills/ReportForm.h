@@ -11,10 +11,31 @@ namespace velbrisk {
 struct AppContext;
 class DataGrid;
 
+class TFormBill;
+class TFormBillCake;
+class TFormBillReport;
+class TFormBillSearch;
+class TFormBookState;
+class TFormRoom;
+class TFormRoomCake;
+class TFormRoomSearch;
+
+// The windows the business reports window opens.
+struct ReportWindows {
+    TFormRoomSearch& roomSearch;
+    TFormBookState& calendar;
+    TFormRoomCake& roomChart;
+    TFormRoom& room;
+    TFormBillSearch& billSearch;
+    TFormBillReport& status;
+    TFormBillCake& billChart;
+    TFormBill& bill;
+};
+
 class TFormReport : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormReport(AppContext& ctx, QWidget* parent = nullptr);
+    TFormReport(AppContext& ctx, const ReportWindows& windows, QWidget* parent = nullptr);
 
     QString RoomCondition;  // from the room search; empty at start
     QString BillCondition;  // from the bill search; this month at start
@@ -40,6 +61,7 @@ private:
     void openBill();
 
     AppContext& m_ctx;
+    ReportWindows m_windows;
     Query m_rooms;
     Query m_bills;
     DataGrid* m_roomGrid;

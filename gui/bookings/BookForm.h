@@ -1,6 +1,7 @@
 #pragma once
 // The booking window: a room's booked begin and end and a remark.
 #include <QDateTime>
+#include "core/data/Clock.h"
 #include "gui/widgets/EditDialog.h"
 
 class QLineEdit;
@@ -20,7 +21,7 @@ public:
     QString NewRoomName;
     int NewRoomIndex = 0;  // the room whose state a new booking may change
 
-    void prepare() override { prepare(QDateTime::currentDateTime()); }
+    void prepare() override { prepare(Clock::now()); }
     void prepare(const QDateTime& now);
     void ActionYesExecute();
     void AdjustLength(int seconds);

@@ -1,6 +1,7 @@
 #include "gui/bookings/BookStateForm.h"
 
 #include "core/bookings/Booking.h"
+#include "core/data/Clock.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
 #include "core/data/Words.h"
@@ -48,7 +49,7 @@ QTableWidget* makeGrid(QWidget* parent, int marks, int firstLabel, int width)
 }  // namespace
 
 TFormBookState::TFormBookState(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_date(new QDateEdit(QDate::currentDate(), this)),
+    : QDialog(parent), m_ctx(ctx), m_date(new QDateEdit(Clock::today(), this)),
       m_day(makeGrid(this, 24, 0, 24)), m_month(makeGrid(this, 31, 1, 18))
 {
     setWindowTitle(QStringLiteral("房间预订状况"));

@@ -1,33 +1,27 @@
 #pragma once
 // What every window is handed when it is made: the shared values, the data
-// module and the desktop pieces.
+// module and the desktop pieces. The windows a window opens are handed to it
+// apart, by the program that makes them (gui/app/Application).
 #include "core/app/Globals.h"
 #include "core/config/Options.h"
 #include "core/data/Platform.h"
-#include "gui/context/Forms.h"
 
 namespace velbrisk {
 
 class TShareDataModule;
 class ReportPresenter;
+class TFormProgress;
 
 struct AppContext {
     Globals& g;
     TShareDataModule& dm;
     Platform platform;
     ReportPresenter* reports = nullptr;  // where prepared reports are shown
-    Forms* forms = nullptr;              // the other windows, by class
+    TFormProgress* progress = nullptr;   // the progress window of long work, when the program has one
 
     // The configuration; the default ring file is the program's own sound.
     Options options() const;
     Prompter& prompt() const { return *platform.prompt; }
-    // Another window of the program, by its class; null when the program has
-    // none (a test that made only some windows).
-    template <class T>
-    T* form() const
-    {
-        return forms ? forms->find<T>() : nullptr;
-    }
 };
 
 }  // namespace velbrisk

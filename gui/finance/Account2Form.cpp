@@ -1,5 +1,6 @@
 #include "gui/finance/Account2Form.h"
 
+#include "core/data/Clock.h"
 #include "core/data/JetSql.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
@@ -9,7 +10,6 @@
 #include "gui/context/AppContext.h"
 #include "gui/finance/AccountForm.h"
 #include "gui/finance/DrawForm.h"
-#include "gui/finance/FinanceForm.h"
 #include "gui/finance/GetPayForm.h"
 #include "gui/widgets/Buttons.h"
 
@@ -19,8 +19,9 @@
 
 namespace velbrisk {
 
-TFormAccount2::TFormAccount2(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_name(new QLabel(this)), m_balance(new QLabel(this))
+TFormAccount2::TFormAccount2(AppContext& ctx, TFormGetPay& voucher, TFormDraw& transferWindow, TFormAccount& account,
+                             QWidget* parent)
+    : QDialog(parent), m_ctx(ctx), m_voucher(voucher), m_transfer(transferWindow), m_account(account), m_name(new QLabel(this)), m_balance(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("帐户操作"));
     m_balance->setStyleSheet(QStringLiteral("color: blue"));
@@ -49,6 +50,7 @@ TFormAccount2::TFormAccount2(AppContext& ctx, QWidget* parent)
 
 int TFormAccount2::exec()
 {
+    RecordsAsked.reset();
     m_name->setText(AccountName);
     m_balance->setText(BalanceText);
     return QDialog::exec();
@@ -56,51 +58,42 @@ int TFormAccount2::exec()
 
 void TFormAccount2::newVoucher(const QString& kind)
 {
-    if (auto* voucher = m_ctx.form<TFormGetPay>()) {
-        voucher->FixedAccount = AccountName;
-        voucher->Mode = EditMode::New;
-        voucher->Kind = kind;
-        voucher->PresetUser.clear();
-        voucher->PresetSum.clear();
-        voucher->PresetRemark.clear();
-        voucher->exec();
-    }
+    m_voucher.FixedAccount = AccountName;
+    m_voucher.Mode = EditMode::New;
+    m_voucher.Kind = kind;
+    m_voucher.LedgerDate = LedgerDate;
+    m_voucher.PresetUser.clear();
+    m_voucher.PresetSum.clear();
+    m_voucher.PresetRemark.clear();
+    m_voucher.exec();
     accept();
 }
 
 void TFormAccount2::transfer()
 {
-    if (auto* draw = m_ctx.form<TFormDraw>()) {
-        draw->FixedAccount = AccountName;
-        draw->exec();
-    }
+    m_transfer.FixedAccount = AccountName;
+    m_transfer.LedgerDate = LedgerDate;
+    m_transfer.exec();
     accept();
 }
 
 void TFormAccount2::monthRecords()
 {
-    if (auto* finance = m_ctx.form<TFormFinance>()) {
-        finance->Search = monthOfAccount(AccountName, finance->ledgerDate());
-        finance->RefreshReportGrid();
-        finance->showReportCentre();
-    }
+    RecordsAsked = monthOfAccount(AccountName, LedgerDate.isValid() ? LedgerDate : Clock::today());
     accept();
 }
 
 void TFormAccount2::editAccount()
 {
-    auto* account = m_ctx.form<TFormAccount>();
-    if (!account)
-        return;
-    account->AccountName = AccountName;
-    if (account->exec() != QDialog::Accepted)
+    m_account.AccountName = AccountName;
+    if (m_account.exec() != QDialog::Accepted)
         return;
     Query& q = m_ctx.dm.ADOQueryTemp;
     QString message;
-    if (account->Deleted) {
+    if (m_account.Deleted) {
         message = QStringLiteral("帐户　") + AccountName + QStringLiteral("　删除成功");
     } else {
-        const SaveResult r = updateAccount(q, AccountName, account->Result);
+        const SaveResult r = updateAccount(q, AccountName, m_account.Result);
         if (!r.saved) {
             // A name in use: nothing stored, this window stays open.
             m_ctx.prompt().inform(r.message);
@@ -109,7 +102,7 @@ void TFormAccount2::editAccount()
         message = r.message;
     }
     m_ctx.prompt().inform(message);
-    moneyWritten(m_ctx);
+    emit m_ctx.dm.changes.moneyChanged();
     accept();
 }
 

@@ -1,5 +1,6 @@
 #include "gui/finance/AccountChoseForm.h"
 
+#include "core/data/Clock.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
 #include "gui/context/AppContext.h"
@@ -22,7 +23,7 @@ TFormAccountChose::TFormAccountChose(AppContext& ctx, QWidget* parent)
     setWindowTitle(QStringLiteral("统计范围选择"));
     m_accounts->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_accounts->setEnabled(false);
-    const QDate start = QDate::currentDate();
+    const QDate start = Clock::today();
     m_from->setDate(QDate(start.year(), start.month(), 1));
     m_to->setDate(QDate(start.year(), start.month(), start.daysInMonth()));
     for (QDateEdit* d : {m_from, m_to}) {

@@ -1,6 +1,7 @@
 #include "gui/finance/ChoseForm.h"
 
 #include "core/config/Options.h"
+#include "core/finance/Ledger.h"
 #include "gui/context/AppContext.h"
 
 #include <QHBoxLayout>
@@ -22,9 +23,9 @@ TFormChose::TFormChose(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ct
         const char* picture;
         const char* value;
     } books[] = {
-        {"银行帐簿", "Res/CompanyAccount2.bmp", "1"},
-        {"现金帐簿", "Res/CompanyAccount3.bmp", "2"},
-        {"所有帐户", "Res/CompanyAccount.bmp", "5"},
+        {"银行帐簿", "Res/CompanyAccount2.bmp", book::kBank},
+        {"现金帐簿", "Res/CompanyAccount3.bmp", book::kCash},
+        {"所有帐户", "Res/CompanyAccount.bmp", book::kAll},
     };
     for (const auto& b : books) {
         auto* button = new QToolButton(this);

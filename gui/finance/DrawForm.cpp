@@ -1,9 +1,9 @@
 #include "gui/finance/DrawForm.h"
 
+#include "core/data/Clock.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
 #include "gui/context/AppContext.h"
-#include "gui/finance/FinanceForm.h"
 #include "gui/widgets/Buttons.h"
 #include "gui/widgets/ComboList.h"
 #include "gui/widgets/MomentPicker.h"
@@ -73,8 +73,7 @@ void TFormDraw::prepare()
     fill(m_target);
     m_amount->clear();
     m_remark->clear();
-    auto* finance = m_ctx.form<TFormFinance>();
-    m_date->setDate(finance ? finance->ledgerDate() : QDate::currentDate());
+    m_date->setDate(LedgerDate.isValid() ? LedgerDate : Clock::today());
 }
 
 void TFormDraw::confirm()
@@ -88,9 +87,9 @@ void TFormDraw::confirm()
         && !m_ctx.prompt().ask(QStringLiteral("输入的金额已经超过调出帐户所具有的资金，是否继续？"), QStringLiteral("操作确认")))
         return;
     if (r.saved)
-        r = writeTransfer(q, plan, in, QDate::currentDate());
+        r = writeTransfer(q, plan, in, Clock::today());
     if (r.saved)
-        moneyWritten(m_ctx);
+        emit m_ctx.dm.changes.moneyChanged();
     finish(r);
 }
 

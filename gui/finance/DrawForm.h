@@ -4,6 +4,8 @@
 
 #include "gui/widgets/EditDialog.h"
 
+#include <QDate>
+
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -18,6 +20,7 @@ public:
     explicit TFormDraw(AppContext& ctx, QWidget* parent = nullptr);
 
     QString FixedAccount;  // when set, the only source account offered
+    QDate LedgerDate;      // the finance window's day: the transfer's date (today when unset)
 
     void prepare() override;
 

@@ -1,11 +1,12 @@
 #include "gui/finance/GetPay2Form.h"
 
+#include "core/data/Clock.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
 #include "core/data/Words.h"
 #include "core/finance/Vouchers.h"
 #include "gui/context/AppContext.h"
-#include "gui/finance/FinanceForm.h"
+#include "gui/finance/FinanceActions.h"
 #include "gui/finance/GetPayForm.h"
 #include "gui/widgets/Buttons.h"
 #include "gui/widgets/ComboList.h"
@@ -24,8 +25,8 @@
 
 namespace velbrisk {
 
-TFormGetPay2::TFormGetPay2(AppContext& ctx, QWidget* parent)
-    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_vouchers(ctx.dm.ADOConnection1), m_banner(new QLabel(this)),
+TFormGetPay2::TFormGetPay2(AppContext& ctx, TFormGetPay& voucher, QWidget* parent)
+    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_voucher(voucher), m_vouchers(ctx.dm.ADOConnection1), m_banner(new QLabel(this)),
       m_date(new QDateEdit(this)), m_customer(new QComboBox(this)), m_amountLabel(new QLabel(this)),
       m_amount(new QLineEdit(this)), m_reason(new QComboBox(this)), m_man(new QComboBox(this)),
       m_remark(new QLineEdit(this)), m_figures{new QLabel(this), new QLabel(this), new QLabel(this)},
@@ -122,8 +123,7 @@ void TFormGetPay2::prepare()
         m_man->setCurrentText(q.str(QStringLiteral("GetPayMan")));
         q.close();
     } else {
-        auto* finance = m_ctx.form<TFormFinance>();
-        m_date->setDate(finance ? finance->ledgerDate() : QDate::currentDate());
+        m_date->setDate(LedgerDate.isValid() ? LedgerDate : Clock::today());
         m_customer->setCurrentText(QString());
         m_remark->clear();
         m_man->setCurrentText(QString());
@@ -179,9 +179,6 @@ void TFormGetPay2::ActionYesExecute()
 
 void TFormGetPay2::addVoucher()
 {
-    auto* voucher = m_ctx.form<TFormGetPay>();
-    if (!voucher)
-        return;
     if (EditIndex <= 1) {
         // The record is written first, so that the voucher has one to settle.
         int index = 0;
@@ -192,15 +189,16 @@ void TFormGetPay2::addVoucher()
         }
         EditIndex = index;
     }
-    voucher->Mode = EditMode::New;
-    voucher->Kind = Kind == words::receivable() ? words::moneyIn() : words::moneyOut();
-    voucher->LinkedGetPay = EditIndex;
-    voucher->PresetUser = m_customer->currentText();
-    voucher->PresetReason = m_reason->currentText();
-    voucher->PresetMan = m_man->currentText();
-    voucher->PresetSum.clear();
-    voucher->PresetRemark.clear();
-    if (voucher->exec() == QDialog::Accepted) {
+    m_voucher.Mode = EditMode::New;
+    m_voucher.Kind = Kind == words::receivable() ? words::moneyIn() : words::moneyOut();
+    m_voucher.LinkedGetPay = EditIndex;
+    m_voucher.LedgerDate = LedgerDate;
+    m_voucher.PresetUser = m_customer->currentText();
+    m_voucher.PresetReason = m_reason->currentText();
+    m_voucher.PresetMan = m_man->currentText();
+    m_voucher.PresetSum.clear();
+    m_voucher.PresetRemark.clear();
+    if (m_voucher.exec() == QDialog::Accepted) {
         refresh();
         Changed = true;
     }
@@ -210,13 +208,10 @@ void TFormGetPay2::editVoucher()
 {
     if (!m_vouchers.isOpen() || !m_grid->moveQueryToCurrent() || m_vouchers.isNull(QStringLiteral("MoneyIndex")))
         return;
-    auto* voucher = m_ctx.form<TFormGetPay>();
-    if (!voucher)
-        return;
-    voucher->Mode = EditMode::Edit;
-    voucher->EditIndex = int(m_vouchers.integer(QStringLiteral("MoneyIndex")));
-    voucher->Kind = m_vouchers.str(QStringLiteral("MoneyKind"));
-    if (voucher->exec() == QDialog::Accepted) {
+    m_voucher.Mode = EditMode::Edit;
+    m_voucher.EditIndex = int(m_vouchers.integer(QStringLiteral("MoneyIndex")));
+    m_voucher.Kind = m_vouchers.str(QStringLiteral("MoneyKind"));
+    if (m_voucher.exec() == QDialog::Accepted) {
         refresh();
         Changed = true;
     }
@@ -239,7 +234,7 @@ void TFormGetPay2::done(int result)
         rollBackGetPay(m_ctx.dm.ADOQueryTemp, EditIndex, &vouchersDeleted);
         EditIndex = 1;
         if (vouchersDeleted)
-            moneyWritten(m_ctx);
+            emit m_ctx.dm.changes.moneyChanged();
     }
     EditDialog::done(result);
 }

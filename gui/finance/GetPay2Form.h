@@ -4,6 +4,8 @@
 #include "core/finance/GetPays.h"
 #include "gui/widgets/EditDialog.h"
 
+#include <QDate>
+
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -12,14 +14,17 @@ class QLineEdit;
 namespace velbrisk {
 
 struct AppContext;
+class TFormGetPay;
 class DataGrid;
 
 class TFormGetPay2 : public EditDialog {
     Q_OBJECT
 public:
-    explicit TFormGetPay2(AppContext& ctx, QWidget* parent = nullptr);
+    // `voucher` enters the record's vouchers.
+    TFormGetPay2(AppContext& ctx, TFormGetPay& voucher, QWidget* parent = nullptr);
 
     QString Kind;  // "应收" or "应付"
+    QDate LedgerDate;  // the finance window's day: a new record's date (today when unset)
     bool Changed = false;
 
     void prepare() override;
@@ -49,6 +54,7 @@ private:
     void deleteVoucher();
 
     AppContext& m_ctx;
+    TFormGetPay& m_voucher;
     Query m_vouchers;
     double m_settled = 0;  // as shown
     QString m_bannerFile;

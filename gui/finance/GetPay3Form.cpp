@@ -1,10 +1,11 @@
 #include "gui/finance/GetPay3Form.h"
 
+#include "core/data/Clock.h"
 #include "core/data/ShareDM.h"
 #include "core/data/Words.h"
 #include "core/finance/GetPays.h"
 #include "gui/context/AppContext.h"
-#include "gui/finance/FinanceForm.h"
+#include "gui/finance/FinanceActions.h"
 #include "gui/finance/GetPayForm.h"
 #include "gui/widgets/Buttons.h"
 #include "gui/widgets/ComboList.h"
@@ -68,8 +69,7 @@ void TFormGetPay3::prepare()
     loadGetPayWords(m_ctx, Kind, m_customer, m_reason, m_man);
     for (QComboBox* c : {m_customer, m_reason, m_man})
         c->setCurrentText(QString());
-    auto* finance = m_ctx.form<TFormFinance>();
-    const QDate d = finance ? finance->ledgerDate() : QDate::currentDate();
+    const QDate d = LedgerDate.isValid() ? LedgerDate : Clock::today();
     m_from->setDate(QDate(d.year(), d.month(), 1));
     m_to->setDate(QDate(d.year(), d.month(), d.daysInMonth()));
     m_from->setEnabled(m_span->isChecked());

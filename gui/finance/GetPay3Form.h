@@ -1,5 +1,6 @@
 #pragma once
 // "应收应付记录筛选": the condition of the receivable or the payable list.
+#include <QDate>
 #include <QDialog>
 
 class QCheckBox;
@@ -17,6 +18,7 @@ public:
     explicit TFormGetPay3(AppContext& ctx, QWidget* parent = nullptr);
 
     QString Kind;          // "应收" or "应付"
+    QDate LedgerDate;      // the finance window's day: its month is the span offered
     QString GetCondition;  // of the receivable list
     QString PayCondition;  // of the payable list
 

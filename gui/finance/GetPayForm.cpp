@@ -1,13 +1,15 @@
 #include "gui/finance/GetPayForm.h"
 
 #include "core/config/Options.h"
+#include "core/data/Clock.h"
 #include "core/data/JetSql.h"
 #include "core/data/Numbering.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
+#include "core/data/WordLists.h"
 #include "core/data/Words.h"
 #include "gui/context/AppContext.h"
-#include "gui/finance/FinanceForm.h"
+#include "gui/finance/FinanceActions.h"
 #include "gui/finance/GetPay4Form.h"
 #include "gui/report/ListPrint.h"
 #include "gui/widgets/Buttons.h"
@@ -26,8 +28,8 @@
 
 namespace velbrisk {
 
-TFormGetPay::TFormGetPay(AppContext& ctx, QWidget* parent)
-    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_banner(new QLabel(this)), m_print(new QToolButton(this)),
+TFormGetPay::TFormGetPay(AppContext& ctx, TFormGetPay4& match, QWidget* parent)
+    : EditDialog(ctx.prompt(), parent), m_ctx(ctx), m_match(match), m_banner(new QLabel(this)), m_print(new QToolButton(this)),
       m_serial(new QLineEdit(this)), m_account(new QComboBox(this)), m_customer(new QComboBox(this)),
       m_date(new QDateEdit(this)), m_amount(new QLineEdit(this)), m_reason(new QComboBox(this)), m_man(new QComboBox(this)),
       m_type(new QComboBox(this)), m_token(new QComboBox(this)), m_remark(new QLineEdit(this)), m_save(nullptr),
@@ -95,11 +97,7 @@ TFormGetPay::TFormGetPay(AppContext& ctx, QWidget* parent)
     setMinimumWidth(560);
 }
 
-QDate TFormGetPay::ledgerDate() const
-{
-    auto* finance = m_ctx.form<TFormFinance>();
-    return finance ? finance->ledgerDate() : QDate::currentDate();
-}
+QDate TFormGetPay::ledgerDate() const { return LedgerDate.isValid() ? LedgerDate : Clock::today(); }
 
 void TFormGetPay::prepare()
 {
@@ -122,14 +120,11 @@ void TFormGetPay::prepare()
         LoadCombo(m_account, q, QStringLiteral("Select * From Account Where (AccountIndex > 1)") + m_ctx.g.AccountBookFilter,
                   false, QStringLiteral("AccountName"));
     }
-    const QString value = QStringLiteral("ParameterValue");
-    LoadCombo(m_reason, q,
-              QStringLiteral("Select * From Parameter Where ParameterType = ") + (Kind == words::moneyOut() ? QStringLiteral("0") : QStringLiteral("1")),
-              false, value);
-    LoadCombo(m_type, q, QStringLiteral("Select * From Parameter Where ParameterType = 2"), false, value);
-    LoadCombo(m_token, q, QStringLiteral("Select * From Parameter Where ParameterType = 3"), false, value);
-    LoadCombo(m_customer, q, QStringLiteral("Select * From Parameter Where ParameterType = 4"), false, value);
-    LoadCombo(m_man, q, QStringLiteral("Select * From Parameter Where ParameterType = 5"), false, value);
+    LoadWordList(m_reason, q, kindsFor(Kind != words::moneyOut()));
+    LoadWordList(m_type, q, WordList::PaymentTypes);
+    LoadWordList(m_token, q, WordList::Vouchers);
+    LoadWordList(m_customer, q, WordList::Customers);
+    LoadWordList(m_man, q, WordList::Salesmen);
 
     if (!isNewVoucher) {
         if (!openEditedRow(q,
@@ -172,7 +167,7 @@ void TFormGetPay::prepare()
         m_save->show();
         m_delete->hide();
         m_print->hide();
-        m_batch->setVisible(m_ctx.options().read(opt::BatchVoucher) == QStringLiteral("开启"));
+        m_batch->setVisible(m_ctx.options().batchVouchers());
         PresetUser.clear();
         PresetSum.clear();
         PresetReason.clear();
@@ -223,25 +218,24 @@ bool TFormGetPay::saveNew()
         return false;
     if (LinkedGetPay == 0) {
         const QString getPayKind = Kind == words::moneyIn() ? words::receivable() : words::payable();
-        auto* match = m_ctx.form<TFormGetPay4>();
-        if (match && hasGetPays(q, in.customer, getPayKind)) {
-            match->Kind = getPayKind;
-            match->Customer = in.customer;
-            if (match->exec() == QDialog::Accepted)
-                LinkedGetPay = match->ChosenGetPay;
+        if (hasGetPays(q, in.customer, getPayKind)) {
+            m_match.Kind = getPayKind;
+            m_match.Customer = in.customer;
+            if (m_match.exec() == QDialog::Accepted)
+                LinkedGetPay = m_match.ChosenGetPay;
         }
     }
     int index = 0;
-    const SaveResult saved = insertVoucher(q, Kind, LinkedGetPay, in, account, QDate::currentDate(), &index);
+    const SaveResult saved = insertVoucher(q, Kind, LinkedGetPay, in, account, Clock::today(), &index);
     if (!saved.message.isEmpty())
         m_ctx.prompt().inform(saved.message);
     if (!saved.saved)
         return false;
-    if (m_ctx.options().read(opt::BillPrint) == QStringLiteral("开单时自动打印")) {
+    if (m_ctx.options().printNewVouchers()) {
         EditIndex = index;
         ActionPrintExecute();
     }
-    moneyWritten(m_ctx);
+    emit m_ctx.dm.changes.moneyChanged();
     return true;
 }
 
@@ -262,7 +256,7 @@ void TFormGetPay::ActionYesExecute()
         r = updateVoucher(q, EditIndex, in, account);
     if (r.saved) {
         m_ctx.prompt().inform(r.message);
-        moneyWritten(m_ctx);
+        emit m_ctx.dm.changes.moneyChanged();
         accept();
         return;
     }
@@ -279,60 +273,10 @@ void TFormGetPay::ActionBatchExecute()
     m_amount->setFocus();
 }
 
-bool askDeleteVoucher(AppContext& ctx, int moneyIndex)
-{
-    Query& q = ctx.dm.ADOQueryTemp;
-    if (!OpenQuery(q, QStringLiteral("Select * From MoneyTable Where MoneyIndex = ") + QString::number(moneyIndex),
-                   words::dbOpenFailed()))
-        return false;
-    const bool found = !q.eof();
-    q.close();
-    if (!found) {
-        ctx.prompt().inform(QStringLiteral("找不到要删除的记录"));
-        return false;
-    }
-    if (!ctx.prompt().ask(QStringLiteral("确实要删除该记录吗？"), QStringLiteral("删除警告")))
-        return false;
-    // The voucher and its record's new sums together.
-    const SaveResult r = deleteVoucher(q, moneyIndex);
-    if (!r.saved) {
-        ctx.prompt().inform(r.message);
-        return false;
-    }
-    moneyWritten(ctx);
-    return true;
-}
-
 void TFormGetPay::ActionDeleteExecute()
 {
     if (askDeleteVoucher(m_ctx, EditIndex))
         accept();
-}
-
-void saveCustomerOf(AppContext& ctx, QComboBox* customers)
-{
-    const QString text = customers->currentText();
-    Query& q = ctx.dm.ADOQueryTemp;
-    const SaveResult r = saveCustomer(q, text);
-    if (r.saved) {
-        LoadCombo(customers, q, QStringLiteral("Select * From Parameter Where ParameterType = 4"), false,
-                  QStringLiteral("ParameterValue"));
-        customers->setCurrentText(text);
-    }
-    if (!r.message.isEmpty())
-        ctx.prompt().inform(r.message);
-}
-
-void loadGetPayWords(AppContext& ctx, const QString& getPayKind, QComboBox* customers, QComboBox* reasons, QComboBox* men)
-{
-    Query& q = ctx.dm.ADOQueryTemp;
-    const QString value = QStringLiteral("ParameterValue");
-    LoadCombo(customers, q, QStringLiteral("Select * From Parameter Where ParameterType = 4"), false, value);
-    LoadCombo(reasons, q,
-              QStringLiteral("Select * From Parameter Where ParameterType = ")
-                  + (getPayKind == words::payable() ? QStringLiteral("0") : QStringLiteral("1")),
-              false, value);
-    LoadCombo(men, q, QStringLiteral("Select * From Parameter Where ParameterType = 5"), false, value);
 }
 
 void TFormGetPay::ActionSaveCustomerExecute() { saveCustomerOf(m_ctx, m_customer); }

@@ -2,6 +2,8 @@
 // The money voucher: a new income or expense, or one record changed,
 // deleted or printed; it may settle a receivable or payable.
 #include "core/finance/Vouchers.h"
+
+#include <QDate>
 #include "gui/widgets/EditDialog.h"
 
 class QComboBox;
@@ -14,13 +16,16 @@ class QToolButton;
 namespace velbrisk {
 
 struct AppContext;
+class TFormGetPay4;
 
 class TFormGetPay : public EditDialog {
     Q_OBJECT
 public:
-    explicit TFormGetPay(AppContext& ctx, QWidget* parent = nullptr);
+    // `match` asks which receivable or payable a new voucher settles.
+    TFormGetPay(AppContext& ctx, TFormGetPay4& match, QWidget* parent = nullptr);
 
     QString Kind;          // "财务收入" or "财务支出"
+    QDate LedgerDate;      // the finance window's day: a new voucher's date and number (today when unset)
     int LinkedGetPay = 0;  // the receivable or payable settled; 0 for none
     QString FixedAccount;  // when set, the only account offered
     QString PresetUser, PresetSum, PresetReason, PresetMan, PresetRemark;
@@ -64,6 +69,7 @@ private:
     bool keepTakenSerial(const QString& unchanged);
 
     AppContext& m_ctx;
+    TFormGetPay4& m_match;
     QString m_bannerFile;
     ProposedSerial m_proposed;  // new voucher
     QString m_storedSerial;     // edited voucher
@@ -83,14 +89,5 @@ private:
     QPushButton* m_delete;
     QPushButton* m_batch;
 };
-
-// Deletes a voucher after the question, recomputes its receivable or payable
-// and refreshes the finance window; says why when it cannot. True when gone.
-bool askDeleteVoucher(AppContext& ctx, int moneyIndex);
-// "保存客户": the customer box's text into the word list, the box refilled.
-void saveCustomerOf(AppContext& ctx, QComboBox* customers);
-// The customers, the income kinds of a receivable ("应收") or the expense
-// kinds of a payable, and the salesmen of the word lists.
-void loadGetPayWords(AppContext& ctx, const QString& getPayKind, QComboBox* customers, QComboBox* reasons, QComboBox* men);
 
 }  // namespace velbrisk

@@ -4,7 +4,6 @@
 #include "core/data/ShareDM.h"
 #include "core/data/Words.h"
 #include "gui/context/AppContext.h"
-#include "gui/finance/FinanceForm.h"
 #include "gui/finance/GetPay2Form.h"
 #include "gui/finance/GetPay3Form.h"
 #include "gui/report/ListPrint.h"
@@ -24,8 +23,8 @@
 
 namespace velbrisk {
 
-GetPayList::GetPayList(AppContext& ctx, QString kind, QWidget* parent)
-    : QWidget(parent), m_ctx(ctx), m_kind(std::move(kind)), m_list(ctx.dm.ADOConnection1), m_grid(new DataGrid(this)),
+GetPayList::GetPayList(AppContext& ctx, QString kind, TFormGetPay2& record, TFormGetPay3& filter, QWidget* parent)
+    : QWidget(parent), m_ctx(ctx), m_kind(std::move(kind)), m_record(record), m_filter(filter), m_list(ctx.dm.ADOConnection1), m_grid(new DataGrid(this)),
       m_filterNote(new QLabel(QStringLiteral("已按查找条件筛选，只列出符合条件的记录；在“查找记录”中清空条件并确定，即列出全部记录"), this)),
       m_views{new QRadioButton(QStringLiteral("按记录显示"), this), new QRadioButton(QStringLiteral("按客户显示"), this),
               new QRadioButton(QStringLiteral("按日期显示"), this)}
@@ -78,7 +77,7 @@ GetPayList::GetPayList(AppContext& ctx, QString kind, QWidget* parent)
     list->addWidget(m_grid, 1);
     row->addLayout(list, 1);
     auto* exportButton = makeButton(this, QStringLiteral("导出"), [this] {
-        ExportGridToExcel(*m_grid, m_ctx.g.AppDir, m_ctx.platform, m_ctx.form<TFormProgress>());
+        ExportGridToExcel(*m_grid, m_ctx.g.AppDir, m_ctx.platform, m_ctx.progress);
     });
     auto* right = new QVBoxLayout;
     right->addWidget(exportButton);
@@ -104,14 +103,12 @@ void GetPayList::setView(GetPayView view)
 
 QString GetPayList::condition() const
 {
-    auto* filter = m_ctx.form<TFormGetPay3>();
-    if (!filter)
-        return QString();
-    return m_kind == words::receivable() ? filter->GetCondition : filter->PayCondition;
+    return m_kind == words::receivable() ? m_filter.GetCondition : m_filter.PayCondition;
 }
 
-void GetPayList::reload()
+void GetPayList::reload(const QDate& day)
 {
+    m_day = day;
     const GetPayView v = view();
     if (!OpenQuery(m_list, getPayListSql(m_kind, condition(), v), words::dbOpenFailed()))
         return;
@@ -139,11 +136,9 @@ void GetPayList::reload()
 
 void GetPayList::find()
 {
-    auto* filter = m_ctx.form<TFormGetPay3>();
-    if (!filter)
-        return;
-    filter->Kind = m_kind;
-    if (filter->exec() == QDialog::Accepted)
+    m_filter.Kind = m_kind;
+    m_filter.LedgerDate = m_day;
+    if (m_filter.exec() == QDialog::Accepted)
         reload();
 }
 
@@ -156,13 +151,11 @@ void GetPayList::print()
 
 void GetPayList::add()
 {
-    auto* record = m_ctx.form<TFormGetPay2>();
-    if (!record)
-        return;
-    record->Mode = EditMode::New;
-    record->Kind = m_kind;
-    record->exec();
-    if (record->Changed)
+    m_record.Mode = EditMode::New;
+    m_record.Kind = m_kind;
+    m_record.LedgerDate = m_day;
+    m_record.exec();
+    if (m_record.Changed)
         reload();
 }
 
@@ -174,15 +167,13 @@ void GetPayList::edit()
         m_ctx.prompt().inform(QStringLiteral("请先选中要修改的记录"));
         return;
     }
-    auto* record = m_ctx.form<TFormGetPay2>();
-    if (!record)
-        return;
     const int index = int(m_list.integer(QStringLiteral("GetPayIndex")));
-    record->Mode = EditMode::Edit;
-    record->EditIndex = index;
-    record->Kind = m_list.str(QStringLiteral("GetPayKind"));
-    record->exec();
-    if (!record->Changed)
+    m_record.Mode = EditMode::Edit;
+    m_record.EditIndex = index;
+    m_record.Kind = m_list.str(QStringLiteral("GetPayKind"));
+    m_record.LedgerDate = m_day;
+    m_record.exec();
+    if (!m_record.Changed)
         return;
     reload();
     const int col = m_list.fieldIndex(QStringLiteral("GetPayIndex"));
@@ -218,12 +209,10 @@ void GetPayList::remove()
         m_ctx.prompt().inform(r.message);
         return;
     }
+    // The finance window shows every change of money; this list at least
+    // shows its own.
+    reload();
     emit m_ctx.dm.changes.moneyChanged();
-    auto* finance = m_ctx.form<TFormFinance>();
-    if (withMoney && finance)
-        finance->RefreshFinance();
-    else
-        reload();
 }
 
 }  // namespace velbrisk

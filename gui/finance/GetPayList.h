@@ -4,6 +4,7 @@
 #include "core/data/Query.h"
 #include "core/finance/GetPays.h"
 
+#include <QDate>
 #include <QWidget>
 
 class QLabel;
@@ -14,18 +15,22 @@ namespace velbrisk {
 
 struct AppContext;
 class DataGrid;
+class TFormGetPay2;
+class TFormGetPay3;
 
 class GetPayList : public QWidget {
     Q_OBJECT
 public:
-    // `kind` is "应收" or "应付".
-    GetPayList(AppContext& ctx, QString kind, QWidget* parent = nullptr);
+    // `kind` is "应收" or "应付"; `record` enters and changes records, `filter`
+    // holds the find conditions of both kinds.
+    GetPayList(AppContext& ctx, QString kind, TFormGetPay2& record, TFormGetPay3& filter, QWidget* parent = nullptr);
 
     QString kind() const { return m_kind; }
     GetPayView view() const;
     void setView(GetPayView view);  // ticks the choice and reloads
-    // RefreshGetPayLists for this half.
-    void reload();
+    // RefreshGetPayLists for this half; new records start on `day`.
+    void reload(const QDate& day);
+    void reload() { reload(m_day); }
 
     DataGrid* grid() const { return m_grid; }
     // Shown while a find condition is in force, so that an empty list is not
@@ -43,6 +48,9 @@ private:
 
     AppContext& m_ctx;
     QString m_kind;
+    TFormGetPay2& m_record;
+    TFormGetPay3& m_filter;
+    QDate m_day;
     Query m_list;
     DataGrid* m_grid;
     QLabel* m_filterNote;

@@ -1,6 +1,7 @@
 #include "gui/finance/MakeReportForm.h"
 
 #include "core/config/Options.h"
+#include "core/data/Clock.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
 #include "core/finance/Ledger.h"
@@ -106,7 +107,7 @@ void TFormMakeReport::prepare()
     const std::optional<AccountBook> book = accountBookOf(m_ctx.options().read(opt::AccountType));
     if (book)
         m_book->setPixmap(QPixmap(m_ctx.g.resourcePath(book->picture)));
-    const QDate today = QDate::currentDate();
+    const QDate today = Clock::today();
     m_span->setChecked(false);
     m_from->setDate(QDate(today.year(), today.month(), 1));
     m_to->setDate(QDate(today.year(), today.month(), today.daysInMonth()));
@@ -130,14 +131,11 @@ void TFormMakeReport::prepare()
     };
     fillList(m_accounts, QStringLiteral("Select * From Account Where (AccountIndex > 1)") + m_ctx.g.AccountBookFilter,
              QStringLiteral("AccountName"), QStringLiteral("帐户读入失败"));
-    fillList(m_reasons,
-             QStringLiteral("Select * From Parameter Where (ParameterType = 0) Or (ParameterType = 1) Order By ParameterType, ParameterIndex"),
-             QStringLiteral("ParameterValue"), QStringLiteral("收支种类读入失败"));
-    const QString value = QStringLiteral("ParameterValue");
-    LoadCombo(m_type, q, QStringLiteral("Select * From Parameter Where ParameterType = 2"), true, value);
-    LoadCombo(m_token, q, QStringLiteral("Select * From Parameter Where ParameterType = 3"), true, value);
-    LoadCombo(m_customer, q, QStringLiteral("Select * From Parameter Where ParameterType = 4"), true, value);
-    LoadCombo(m_man, q, QStringLiteral("Select * From Parameter Where ParameterType = 5"), true, value);
+    fillList(m_reasons, bothKindsSql(), QStringLiteral("ParameterValue"), QStringLiteral("收支种类读入失败"));
+    LoadWordList(m_type, q, WordList::PaymentTypes, true);
+    LoadWordList(m_token, q, WordList::Vouchers, true);
+    LoadWordList(m_customer, q, WordList::Customers, true);
+    LoadWordList(m_man, q, WordList::Salesmen, true);
     m_remark->clear();
     m_serial->clear();
     m_document->setFocus();

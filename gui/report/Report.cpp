@@ -1,5 +1,6 @@
 #include "gui/report/Report.h"
 
+#include "core/data/Clock.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/Query.h"
 
@@ -114,9 +115,9 @@ QString expand(const QString& text, Query* row, const QHash<QString, QString>* s
         } else if (name == QLatin1String("#Pages")) {
             value = kPagesMark;
         } else if (name == QLatin1String("#Date")) {
-            value = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+            value = Clock::today().toString(QStringLiteral("yyyy-MM-dd"));
         } else if (name == QLatin1String("#Time")) {
-            value = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            value = Clock::now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         } else {
             value = lookUp(name);
             if (value) {

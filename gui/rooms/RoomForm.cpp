@@ -1,5 +1,6 @@
 #include "gui/rooms/RoomForm.h"
 
+#include "core/data/Clock.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
 #include "core/data/Words.h"
@@ -47,18 +48,17 @@ QLineEdit* amountBox(QWidget* parent, bool readOnly)
 }
 }  // namespace
 
-TFormRoom::TFormRoom(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx)
+TFormRoom::TFormRoom(AppContext& ctx, TFormCost& cost, TFormBook& book, TFormRoom2& roomDetails, QWidget* parent)
+    : QDialog(parent), m_ctx(ctx), m_details(roomDetails)
 {
     setWindowTitle(QStringLiteral("房间经营管理"));
     m_tabs = new QTabWidget(this);
     m_tabs->addTab(buildOperationTab(), QStringLiteral("经营管理"));
     m_costTab = new CostTab(ctx, this);
-    if (auto* cost = ctx.form<TFormCost>())  // the tabs' entry windows are made before this one
-        m_costTab->setCostForm(cost);
+    m_costTab->setCostForm(&cost);
     m_tabs->addTab(m_costTab, QStringLiteral("消费管理"));
     m_bookTab = new BookTab(ctx, this);
-    if (auto* book = ctx.form<TFormBook>())
-        m_bookTab->setBookForm(book);
+    m_bookTab->setBookForm(&book);
     m_tabs->addTab(m_bookTab, QStringLiteral("房间预订"));
     auto* details = new QWidget(this);
     auto* dl = new QVBoxLayout(details);
@@ -347,12 +347,12 @@ void TFormRoom::ActionBillExecute()
     in.roomFeeText = m_roomFee->text();
     in.otherCostText = m_otherCost->text();
     in.totalText = m_total->text();
-    in.now = QDateTime::currentDateTime();
+    in.now = Clock::now();
     const CheckoutResult r = tasks.checkout(in);
     if (!r.done)
         return;
     // The ticket shows the bill as stored; nothing is held open meanwhile.
-    if (m_ctx.options().read(opt::TicketPrint) == QStringLiteral("结帐时打印小票") && m_ctx.reports)
+    if (m_ctx.options().ticketAtCheckout() && m_ctx.reports)
         showTicket(m_ctx.dm.ADOConnection1, r.billIndex, m_ctx.g.resourcePath(QStringLiteral("Frf/Ticket.frf")),
                    *m_ctx.reports);
     accept();
@@ -360,15 +360,12 @@ void TFormRoom::ActionBillExecute()
 
 void TFormRoom::ActionEditExecute()
 {
-    auto* room2 = m_ctx.form<TFormRoom2>();
-    if (!room2)
-        return;
-    room2->Mode = EditMode::Edit;
-    room2->EditIndex = OpenRoomIndex;
-    if (room2->exec() != QDialog::Accepted)
+    m_details.Mode = EditMode::Edit;
+    m_details.EditIndex = OpenRoomIndex;
+    if (m_details.exec() != QDialog::Accepted)
         return;
     Changed = true;
-    if (room2->Deleted) {
+    if (m_details.Deleted) {
         accept();
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 // The room operation window: start, adjust, cancel and settle a timing task.
+#include "core/data/Clock.h"
 #include <QDateTime>
 #include <QDialog>
 
@@ -24,13 +25,15 @@ class TFormRoom2;
 class TFormRoom : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormRoom(AppContext& ctx, QWidget* parent = nullptr);
+    // `cost` and `book` enter the tabs' consumption and bookings, `details`
+    // changes the room's own data.
+    TFormRoom(AppContext& ctx, TFormCost& cost, TFormBook& book, TFormRoom2& details, QWidget* parent = nullptr);
 
     int OpenRoomIndex = 0;
     bool Changed = false;
 
     // The steps of showing the window (also run by exec()), with the clock.
-    void prepare(const QDateTime& now = QDateTime::currentDateTime());
+    void prepare(const QDateTime& now = Clock::now());
     void ComputeRoomFee();
     void ActionBeginExecute();
     void ActionBillExecute();
@@ -76,6 +79,7 @@ private:
     void refreshState();                   // as the data file holds it now
 
     AppContext& m_ctx;
+    TFormRoom2& m_details;
     QTabWidget* m_tabs;
     QGroupBox* m_stateGroup;
     QLabel* m_picture;

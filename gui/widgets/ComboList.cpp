@@ -23,6 +23,11 @@ bool LoadCombo(QComboBox* box, Query& query, const QString& sql, bool addAll, co
     return LoadCombo(static_cast<ComboList&>(list), query, sql, addAll, field);
 }
 
+bool LoadWordList(QComboBox* box, Query& query, WordList list, bool addAll)
+{
+    return LoadCombo(box, query, wordListSql(list), addAll, QStringLiteral("ParameterValue"));
+}
+
 void SelectComboItem(QComboBox* box, const QString& text)
 {
     QtComboList list(box);

@@ -1,6 +1,7 @@
 #pragma once
 // A QComboBox seen as the drop-down list of the shared routines.
 #include "core/data/PublicFunction.h"
+#include "core/data/WordLists.h"
 
 class QComboBox;
 
@@ -19,6 +20,10 @@ public:
 private:
     QComboBox* m_box;
 };
+
+// A finance word list into the box, its first word selected ("所有" first
+// when `addAll`).
+bool LoadWordList(QComboBox* box, Query& query, WordList list, bool addAll = false);
 
 // Convenience wrappers taking the combo box itself.
 bool LoadCombo(QComboBox* box, Query& query, const QString& sql, bool addAll, const QString& field);

@@ -1,5 +1,6 @@
 #include "gui/widgets/GridExport.h"
 
+#include "core/data/Clock.h"
 #include "core/data/Platform.h"
 #include "core/data/Query.h"
 #include "core/data/SheetExport.h"
@@ -30,14 +31,14 @@ QString ExportGridToExcel(DataGrid& grid, const QString& venueFolder, const Plat
     for (const GridColumn& c : grid.visibleColumns())
         columns << SheetColumn{c.title, c.field};
     const QString base = exportFolder(venueFolder) + QStringLiteral("导出_")
-                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmmss"));
+                         + Clock::now().toString(QStringLiteral("yyyyMMdd_HHmmss"));
     QString path = base + QStringLiteral(".xlsx");
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = base + QStringLiteral("_%1.xlsx").arg(n);
     if (progress)
         progress->begin();
     QString error;
-    const bool ok = writeQuerySheet(path, QDate::currentDate(), columns, *q, &error,
+    const bool ok = writeQuerySheet(path, Clock::today(), columns, *q, &error,
                                     [progress](int p) {
                                         if (progress)
                                             progress->setPosition(p);
