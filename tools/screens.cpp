@@ -35,6 +35,19 @@ namespace {
 
 QString g_out;
 
+// A desktop that answers nothing and opens nothing: the windows are only
+// looked at.
+class Quiet : public Prompter, public SoundPlayer, public FileOpener, public ReportPresenter {
+public:
+    void inform(const QString&, const QString&) override {}
+    bool ask(const QString&, const QString&) override { return false; }
+    QString openFileName(const QString&, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override { return {}; }
+    bool play(const QString&) override { return true; }
+    bool open(const QString&) override { return true; }
+    void present(const PreparedReport&, const QString&) override {}
+};
+
 void screen(const QString& name)
 {
     QApplication::processEvents();
@@ -112,14 +125,11 @@ int main(int argc, char** argv)
         c.open(venue.filePath(QStringLiteral("Velbrisk.mdb")));
         fill(c);
     }
-    ScriptedPrompter prompt;
-    RecordingSound sound;
-    RecordingOpener opener;
-    PdfPresenter printed(venue.path());
+    Quiet quiet;
     StartOptions o;
     o.appDir = venue.path() + QLatin1Char('/');
     o.programDir = QDir(QString::fromLocal8Bit(argv[2])).absolutePath() + QLatin1Char('/');
-    Application app(o, Platform{&prompt, &sound, &opener}, &printed);
+    Application app(o, Platform{&quiet, &quiet, &quiet}, &quiet);
     if (!app.start())
         return 1;
     TFormMain& main = app.formMain();

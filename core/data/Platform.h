@@ -1,10 +1,10 @@
 #pragma once
 // What the program asks of the desktop: message boxes and questions, file
 // dialogs, sound, opening a file with its program. The program uses the Qt
-// versions (widgets/QtPlatform.h); tests answer through the scripted ones.
+// versions (gui/widgets/QtPlatform.h); tests answer through the scripted ones
+// of tests/support/Doubles.h.
 #include <QString>
 #include <QStringList>
-#include <deque>
 
 namespace velbrisk {
 
@@ -50,49 +50,5 @@ struct Platform {
 // Opens a file or page with its program; when the desktop cannot, says so
 // with the path, so the person can open it by hand. True when it opened.
 bool openOrSay(const Platform& platform, const QString& pathOrUrl);
-
-// ---- scripted versions for tests and headless runs
-
-class ScriptedPrompter : public Prompter {
-public:
-    void inform(const QString& text, const QString& title = QString()) override;
-    bool ask(const QString& text, const QString& title) override;
-    QString openFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
-                         const QString& directory = QString()) override;
-    QString saveFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
-                         const QString& suggested = QString()) override;
-
-    void setNextAnswer(bool yes) { m_answers.push_back(yes); }
-    void setNextFileName(const QString& path) { m_files.push_back(path); }
-
-    QStringList messages;   // every text shown, questions included
-    QStringList titles;     // the title of each
-    bool defaultAnswer = false;
-
-private:
-    std::deque<bool> m_answers;
-    std::deque<QString> m_files;
-};
-
-class RecordingSound : public SoundPlayer {
-public:
-    bool play(const QString& wavFile) override
-    {
-        played << wavFile;
-        return true;
-    }
-    QStringList played;
-};
-
-class RecordingOpener : public FileOpener {
-public:
-    bool open(const QString& pathOrUrl) override
-    {
-        opened << pathOrUrl;
-        return succeed;
-    }
-    QStringList opened;
-    bool succeed = true;  // false: as a desktop without a launcher
-};
 
 }  // namespace velbrisk

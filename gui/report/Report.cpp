@@ -485,12 +485,4 @@ bool presentReport(const QString& templatePath, Query* master, const VariablePro
     return true;
 }
 
-void PdfPresenter::present(const PreparedReport& report, const QString& title)
-{
-    const QString path = m_folder + QStringLiteral("/%1-%2.pdf").arg(title).arg(files.size() + 1);
-    writePdf(report, path);
-    files << path;
-    reports << report;
-}
-
 }  // namespace velbrisk

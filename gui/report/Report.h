@@ -107,16 +107,4 @@ public:
 bool presentReport(const QString& templatePath, Query* master, const VariableProvider& variables,
                    ReportPresenter& presenter, const QString& title, QString* error);
 
-// Writes each presented report to a PDF file (tests and headless runs).
-class PdfPresenter : public ReportPresenter {
-public:
-    explicit PdfPresenter(QString folder) : m_folder(std::move(folder)) {}
-    void present(const PreparedReport& report, const QString& title) override;
-    QStringList files;
-    QList<PreparedReport> reports;
-
-private:
-    QString m_folder;
-};
-
 }  // namespace velbrisk

@@ -4,7 +4,7 @@
 // the venue's data file. Pictures and templates come from the source tree.
 #include "gui/app/Application.h"
 #include "gui/app/MainForm.h"
-#include "gui/report/Report.h"
+#include "tests/support/PdfPresenter.h"
 #include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>

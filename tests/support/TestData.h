@@ -1,12 +1,12 @@
 #pragma once
 // Test support: a fresh venue folder with a new data file for each test.
 #include "core/data/Database.h"
-#include "core/data/Platform.h"
 #include "core/data/Query.h"
+#include "tests/support/Doubles.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QString>
 #include <QTemporaryDir>
-#include "tests/support/QtPrinters.h"
 #include <memory>
 
 namespace velbrisk::test {

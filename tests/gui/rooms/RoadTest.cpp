@@ -14,6 +14,7 @@
 #include "gui/rooms/RoomForm2.h"
 #include "gui/rooms/RoomTile.h"
 #include "gui/widgets/DataGrid.h"
+#include "tests/support/FixedClock.h"
 #include "tests/support/Gui.h"
 #include "tests/support/ProgramTest.h"
 #include "tests/support/TestData.h"
@@ -43,6 +44,9 @@ QString pdfText(const QString& path)
 
 class Road : public test::ProgramTest {
 protected:
+    // The venue's day, whatever the machine's date.
+    test::FixedClock clock{QDateTime(QDate(2026, 3, 15), QTime(9, 30, 0))};
+
     void addRoom(const QString& name, const QString& type, const QString& price)
     {
         TFormRoom2& f = app->form<TFormRoom2>();
@@ -70,7 +74,7 @@ TEST_F(Road, StartConsumeOvertimeSettleAndPrint)
     // Start timing from 10:00 to 11:00 today.
     TFormRoom& room = app->form<TFormRoom>();
     room.OpenRoomIndex = board.tileSlots()[0].roomIndex;
-    const QDate today = QDate::currentDate();
+    const QDate today = Clock::today();
     room.prepare(QDateTime(today, QTime(10, 0, 0)));
     EXPECT_EQ(room.stateCaption(), QStringLiteral("当前状态：空闲"));
     EXPECT_EQ(room.beginButton()->text(), QStringLiteral("开始计时"));
@@ -183,8 +187,8 @@ TEST_F(Road, ARenameFromTheRoomWindowCarriesIntoItsTabsAndCheckout)
 
     test::onNextDialog<TFormBook>([](TFormBook* b) {
         EXPECT_EQ(b->roomEdit()->text(), QStringLiteral("网球中心场"));
-        b->setBegin(QDateTime(QDate::currentDate().addDays(1), QTime(9, 0)));
-        b->setEnd(QDateTime(QDate::currentDate().addDays(1), QTime(10, 0)));
+        b->setBegin(QDateTime(Clock::today().addDays(1), QTime(9, 0)));
+        b->setEnd(QDateTime(Clock::today().addDays(1), QTime(10, 0)));
         test::click(b, QStringLiteral("确定"));
     });
     room.bookTab()->NewRecord();
@@ -228,7 +232,7 @@ TEST_F(Road, TheBoardFollowsARuleWithoutBeingAsked)
     TFormMain& board = app->formMain();
     EXPECT_EQ(board.countLabel(2)->text(), QStringLiteral("占用：0"));
     RoomTasks tasks(app->dataModule(), app->context().options(), &prompt);
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = Clock::now();
     ASSERT_TRUE(tasks.startOrAdjust(2, {QStringLiteral("顾客"), now, now.addSecs(3600)}));
     EXPECT_EQ(board.countLabel(2)->text(), QStringLiteral("占用：1")) << "no RefreshBoard called";
 }
