@@ -77,23 +77,24 @@ QString quickCheck(Connection& c)
 
 }  // namespace
 
-QString checkDataFile(const QString& file)
+SaveResult checkDataFile(const QString& file)
 {
     try {
         Connection c;
         c.open(file, QString::fromLatin1(Connection::kPassword), true, true);
-        return quickCheck(c);
+        const QString bad = quickCheck(c);
+        return bad.isEmpty() ? SaveResult::done() : SaveResult::refused(bad);
     } catch (const DbError& e) {
-        return e.message();
+        return SaveResult::refused(e.message());
     }
 }
 
-QString backupDataFile(Connection& live, const QString& target)
+SaveResult backupDataFile(Connection& live, const QString& target)
 {
     if (!live.isOpen())
-        return QStringLiteral("数据库尚未打开");
+        return SaveResult::refused(QStringLiteral("数据库尚未打开"));
     if (sameFile(target, live.path()))
-        return QStringLiteral("不能备份到正在使用的数据库文件上，请另选一个文件名");
+        return SaveResult::refused(QStringLiteral("不能备份到正在使用的数据库文件上，请另选一个文件名"));
     const QString temp = sibling(target, QStringLiteral("part"));
     QString error;
     try {
@@ -104,27 +105,23 @@ QString backupDataFile(Connection& live, const QString& target)
         error = e.message();
     }
     if (error.isEmpty())
-        error = checkDataFile(temp);
+        error = checkDataFile(temp).message;
     if (error.isEmpty() && !replaceFile(temp, target))
         error = QStringLiteral("无法写入备份文件：%1").arg(target);
     if (!error.isEmpty())
         QFile::remove(temp);
     removeSideFiles(temp);
-    return error;
+    return error.isEmpty() ? SaveResult::done() : SaveResult::refused(error);
 }
 
-RestoreResult restoreDataFile(TShareDataModule& dm, const QString& dataPath, const QString& candidate,
-                              const QString& keepFolder)
+SaveResult restoreDataFile(TShareDataModule& dm, const QString& dataPath, const QString& candidate, const QString& keepFolder,
+                           QString* keptCopy)
 {
-    RestoreResult r;
-    if (sameFile(candidate, dataPath)) {
-        r.message = QStringLiteral("所选文件就是正在使用的数据库，不需要恢复");
-        return r;
-    }
-    if (const QString bad = checkDataFile(candidate); !bad.isEmpty()) {
-        r.message = QStringLiteral("所选文件不是本软件的数据库备份，没有进行恢复：\n") + bad;
-        return r;
-    }
+    QString kept;
+    if (sameFile(candidate, dataPath))
+        return SaveResult::refused(QStringLiteral("所选文件就是正在使用的数据库，不需要恢复"));
+    if (const SaveResult bad = checkDataFile(candidate); !bad.saved)
+        return SaveResult::refused(QStringLiteral("所选文件不是本软件的数据库备份，没有进行恢复：\n") + bad.message);
     const QString connection = dm.connectionString();
     dm.disconnect();
     auto reopen = [&] {
@@ -136,41 +133,35 @@ RestoreResult restoreDataFile(TShareDataModule& dm, const QString& dataPath, con
     };
     // With the program's own connection closed, a write-ahead log that is
     // still there belongs to another program holding the file open.
-    if (QFileInfo(dataPath + QStringLiteral("-wal")).size() > 0) {
-        r.message = QStringLiteral("数据库正被其他程序使用，请先关闭所有的客户端，然后再进行数据恢复");
+    auto refuse = [&](const QString& message) {
         reopen();
-        return r;
-    }
+        return SaveResult::refused(message);
+    };
+    if (QFileInfo(dataPath + QStringLiteral("-wal")).size() > 0)
+        return refuse(QStringLiteral("数据库正被其他程序使用，请先关闭所有的客户端，然后再进行数据恢复"));
     // Keep what is replaced.
-    r.keptCopy = keepFolder + QStringLiteral("恢复前的数据库")
-                 + Clock::now().toString(QStringLiteral("yyyyMMdd_HHmmss")) + QStringLiteral(".mdb");
-    if (QFileInfo::exists(dataPath) && !QFile::copy(dataPath, r.keptCopy)) {
-        r.message = QStringLiteral("无法保存当前数据库的副本，没有进行恢复：%1").arg(r.keptCopy);
-        r.keptCopy.clear();
-        reopen();
-        return r;
-    }
+    kept = keepFolder + QStringLiteral("恢复前的数据库") + Clock::now().toString(QStringLiteral("yyyyMMdd_HHmmss"))
+           + QStringLiteral(".mdb");
+    if (QFileInfo::exists(dataPath) && !QFile::copy(dataPath, kept))
+        return refuse(QStringLiteral("无法保存当前数据库的副本，没有进行恢复：%1").arg(kept));
     const QString temp = sibling(dataPath, QStringLiteral("restore"));
     if (!QFile::copy(candidate, temp) || !replaceFile(temp, dataPath)) {
         QFile::remove(temp);
-        r.message = QStringLiteral("复制备份文件失败，当前数据库没有改变");
-        reopen();
-        return r;
+        return refuse(QStringLiteral("复制备份文件失败，当前数据库没有改变"));
     }
-    if (const QString bad = checkDataFile(dataPath); !bad.isEmpty()) {
+    if (const SaveResult bad = checkDataFile(dataPath); !bad.saved) {
         // Should the copy not open after all, the venue gets its own file back.
         const QString back = sibling(dataPath, QStringLiteral("back"));
-        if (QFile::copy(r.keptCopy, back))
+        if (QFile::copy(kept, back))
             replaceFile(back, dataPath);
-        r.message = QStringLiteral("恢复后的数据库无法打开，已换回原来的数据库：") + bad;
-        reopen();
-        return r;
+        return refuse(QStringLiteral("恢复后的数据库无法打开，已换回原来的数据库：") + bad.message);
     }
-    r.done = true;
-    return r;
+    if (keptCopy)
+        *keptCopy = kept;
+    return SaveResult::done();
 }
 
-static QString runCleared(Connection& c, const QString& first, const QString& second)
+static SaveResult runCleared(Connection& c, const QString& first, const QString& second)
 {
     try {
         Transaction tx(c);
@@ -178,18 +169,18 @@ static QString runCleared(Connection& c, const QString& first, const QString& se
         c.exec(second);
         tx.commit();
     } catch (const Failure& e) {
-        return QStringLiteral("SQL命令执行出错：") + e.message();
+        return SaveResult::refused(QStringLiteral("SQL命令执行出错：") + e.message());
     }
-    return QString();
+    return SaveResult::done();
 }
 
-QString clearBookings(Connection& c)
+SaveResult clearBookings(Connection& c)
 {
     return runCleared(c, QStringLiteral("Delete * From Book Where BookIndex > 1"),
                       QStringLiteral("Update Room Set RoomState = '空闲' Where RoomState = '预订'"));
 }
 
-QString clearConsumption(Connection& c)
+SaveResult clearConsumption(Connection& c)
 {
     return runCleared(c, QStringLiteral("Delete * From Cost Where CostBill = 0"),
                       QStringLiteral("Update Room Set RoomOtherCost = 0"));

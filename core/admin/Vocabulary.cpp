@@ -6,7 +6,7 @@
 
 namespace velbrisk {
 
-const WordListTexts& wordListTexts(int type)
+const WordListTexts& wordListTexts(WordList list)
 {
     static const WordListTexts texts[] = {
         {"支出种类", "请输入收支种类名称（支出）", "请输入支出种类的名称", "支出种类名不能为空", "支出种类名不能为空",
@@ -26,23 +26,24 @@ const WordListTexts& wordListTexts(int type)
          "该业务员已存在，请改名", "该业务员名称已经存在，请改名", "请先选中要修改的业务员", "请先选中要删除的业务员",
          "读入业务员失败"},
     };
-    return texts[std::clamp(type, 0, 5)];
+    return texts[storedType(list)];
 }
 
 namespace {
 
-QString wordSql(int type, const QString& word)
+QString wordSql(WordList list, const QString& word)
 {
     // Words compare exactly (a trailing blank makes another word), also in case.
     return QStringLiteral("Select * From Parameter Where (ParameterType =  %1) And (ParameterValue = %2)")
-        .arg(type)
+        .arg(storedType(list))
         .arg(quoted(word));
 }
 
-// The rows of exactly this word (the text columns compare without case).
-bool openExact(Query& q, int type, const QString& word)
+// The rows of exactly this word (the text columns compare without case);
+// the query stands on it when found.
+bool openExact(Query& q, WordList list, const QString& word)
 {
-    q.setSql(wordSql(type, word));
+    q.setSql(wordSql(list, word));
     q.open();
     for (q.first(); !q.eof(); q.next())
         if (q.str(QStringLiteral("ParameterValue")) == word)
@@ -52,98 +53,83 @@ bool openExact(Query& q, int type, const QString& word)
 
 QString text(const char* s) { return QString::fromUtf8(s); }
 
+const QString kReadFailure = QStringLiteral("读入帐款参数失败");
+
 }  // namespace
 
-QStringList loadWords(Query& q, int type, bool* ok)
+SaveResult loadWords(Query& q, WordList list, QStringList* words)
 {
-    QStringList words;
-    *ok = OpenQuery(q, QStringLiteral("Select * From Parameter Where ParameterType =  ") + QString::number(type),
-                    text(wordListTexts(type).loadFailure));
-    if (!*ok)
-        return words;
-    for (q.first(); !q.eof(); q.next())
-        words << q.str(QStringLiteral("ParameterValue"));
-    q.close();
-    return words;
+    return attempt(
+        q,
+        [&] {
+            *words = readWords(q, list);
+            return SaveResult::done();
+        },
+        text(wordListTexts(list).loadFailure));
 }
 
-QString addWord(Query& q, int type, const QString& word)
+SaveResult addWord(Query& q, WordList list, const QString& word)
 {
-    const WordListTexts& t = wordListTexts(type);
+    const WordListTexts& t = wordListTexts(list);
     if (word.isEmpty())
-        return text(t.emptyNew);
-    try {
-        if (openExact(q, type, word)) {
-            q.close();
-            return text(t.duplicateNew);
-        }
-        q.setSql(QStringLiteral("Select * From Parameter"));
-        q.open();
-        q.insert();
-        q.setValue(QStringLiteral("ParameterType"), type);
-        q.setValue(QStringLiteral("ParameterValue"), word);
-        q.post();
-        q.close();
-    } catch (const Failure&) {
-        q.close();
-        return QStringLiteral("读入帐款参数失败");
-    }
-    return QString();
+        return SaveResult::refused(text(t.emptyNew));
+    return attempt(
+        q,
+        [&] {
+            if (openExact(q, list, word))
+                return SaveResult::refused(text(t.duplicateNew));
+            q.setSql(QStringLiteral("Select * From Parameter"));
+            q.open();
+            q.insert();
+            q.setValue(QStringLiteral("ParameterType"), storedType(list));
+            q.setValue(QStringLiteral("ParameterValue"), word);
+            q.post();
+            return SaveResult::done();
+        },
+        kReadFailure);
 }
 
-QString changeWord(Query& q, int type, const QString& selected, const QString& word)
+SaveResult changeWord(Query& q, WordList list, const QString& selected, const QString& word)
 {
-    const WordListTexts& t = wordListTexts(type);
+    const WordListTexts& t = wordListTexts(list);
     if (word.isEmpty())
-        return text(t.emptyEdit);
+        return SaveResult::refused(text(t.emptyEdit));
     if (word == selected)
-        return QString();
-    try {
-        if (openExact(q, type, word)) {
-            q.close();
-            return text(t.duplicateEdit);
-        }
-        if (!openExact(q, type, selected)) {
-            q.close();
-            return QStringLiteral("该参数已经被删除");
-        }
-        q.edit();
-        q.setValue(QStringLiteral("ParameterValue"), word);
-        q.post();
-        q.close();
-    } catch (const Failure&) {
-        q.close();
-        return QStringLiteral("读入帐款参数失败");
-    }
-    return QString();
+        return SaveResult::done();
+    return attempt(
+        q,
+        [&] {
+            if (openExact(q, list, word))
+                return SaveResult::refused(text(t.duplicateEdit));
+            if (!openExact(q, list, selected))
+                return SaveResult::refused(QStringLiteral("该参数已经被删除"));
+            q.edit();
+            q.setValue(QStringLiteral("ParameterValue"), word);
+            q.post();
+            return SaveResult::done();
+        },
+        kReadFailure);
 }
 
-QString findWordForDelete(Query& q, int type, const QString& selected)
+SaveResult findWordForDelete(Query& q, WordList list, const QString& selected)
 {
-    try {
-        const bool found = openExact(q, type, selected);
-        q.close();
-        return found ? QString() : QStringLiteral("该记录已不存在");
-    } catch (const Failure&) {
-        q.close();
-        return QStringLiteral("读入帐款参数失败");
-    }
+    return attempt(
+        q,
+        [&] { return openExact(q, list, selected) ? SaveResult::done() : SaveResult::refused(QStringLiteral("该记录已不存在")); },
+        kReadFailure);
 }
 
-QString deleteWord(Query& q, int type, const QString& selected)
+SaveResult deleteWord(Query& q, WordList list, const QString& selected)
 {
-    try {
-        if (!openExact(q, type, selected)) {
-            q.close();
-            return QStringLiteral("该记录已不存在");
-        }
-        q.deleteRecord();
-        q.close();
-    } catch (const Failure&) {
-        q.close();
-        return QStringLiteral("读入帐款参数失败");
-    }
-    return QString();
+    return attempt(
+        q,
+        [&] {
+            if (!openExact(q, list, selected))
+                return SaveResult::refused(QStringLiteral("该记录已不存在"));
+            q.deleteRecord();
+            return SaveResult::done();
+        },
+        kReadFailure);
 }
 
 }  // namespace velbrisk

@@ -1,5 +1,8 @@
 #pragma once
-// The six finance word lists (Parameter types 0 to 5).
+// The texts and the changes of the six finance word lists.
+#include "core/data/SaveResult.h"
+#include "core/data/WordLists.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,19 +23,19 @@ struct WordListTexts {
     const char* loadFailure;
 };
 
-// The texts of a type (0 to 5).
-const WordListTexts& wordListTexts(int type);
+// The texts of a list.
+const WordListTexts& wordListTexts(WordList list);
 
-// The words of a type in the data file's order; nullopt-like: `ok` false
-// when the query failed (its message shown).
-QStringList loadWords(Query& q, int type, bool* ok);
+// The words of a list in the data file's order, into `words`; refused with
+// the list's load failure when the file cannot be read.
+SaveResult loadWords(Query& q, WordList list, QStringList* words);
 
-// Adding and changing a word: empty text when done, else the message.
-QString addWord(Query& q, int type, const QString& word);
-// `unchanged` is set when the typed word equals the selected one (nothing to do).
-QString changeWord(Query& q, int type, const QString& selected, const QString& word);
+// Adding, changing and deleting a word, each refused with the list's own
+// message. A change to the same word saves nothing and is no refusal.
+SaveResult addWord(Query& q, WordList list, const QString& word);
+SaveResult changeWord(Query& q, WordList list, const QString& selected, const QString& word);
 // Whether the selected word still exists (the delete question comes next).
-QString findWordForDelete(Query& q, int type, const QString& selected);
-QString deleteWord(Query& q, int type, const QString& selected);
+SaveResult findWordForDelete(Query& q, WordList list, const QString& selected);
+SaveResult deleteWord(Query& q, WordList list, const QString& selected);
 
 }  // namespace velbrisk

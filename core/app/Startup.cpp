@@ -27,7 +27,7 @@ DataFileLocation locateDataFile(const Globals& g, const Options& options)
     return loc;
 }
 
-QString connectDataFile(TShareDataModule& dm, const QString& path, bool network)
+SaveResult connectDataFile(TShareDataModule& dm, const QString& path, bool network)
 {
     // Workstations sharing a file over the network share no memory: the
     // engine keeps a rollback journal there.
@@ -36,9 +36,9 @@ QString connectDataFile(TShareDataModule& dm, const QString& path, bool network)
     try {
         dm.connect();
     } catch (const DbError& e) {
-        return e.message();
+        return SaveResult::refused(e.message());
     }
-    return QString();
+    return SaveResult::done();
 }
 
 }  // namespace velbrisk

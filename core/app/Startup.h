@@ -1,5 +1,6 @@
 #pragma once
 // Finding and opening the data file at start-up.
+#include "core/data/SaveResult.h"
 #include "core/app/Globals.h"
 
 #include <QString>
@@ -22,7 +23,7 @@ struct DataFileLocation {
 DataFileLocation locateDataFile(const Globals& g, const Options& options);
 
 // Opens the data module's connection on `path` with the fixed password.
-// Returns an empty text on success, else the message to show.
-QString connectDataFile(TShareDataModule& dm, const QString& path, bool network = false);
+// Refused with the message to show.
+SaveResult connectDataFile(TShareDataModule& dm, const QString& path, bool network = false);
 
 }  // namespace velbrisk

@@ -28,13 +28,12 @@ QString bookingLength(const QDateTime& begin, const QDateTime& end)
     return lengthText(roundedSeconds(begin, end));
 }
 
-QString saveBooking(TShareDataModule& dm, const BookingInput& in)
+SaveResult saveBooking(TShareDataModule& dm, const BookingInput& in)
 {
     if (in.end < in.begin)
-        return QStringLiteral("结束时间 不得小于 开始时间");
+        return SaveResult::refused(QStringLiteral("结束时间 不得小于 开始时间"));
     Query& q = dm.ADOQueryTemp;
-    try {
-        Transaction tx(dm.ADOConnection1);
+    const SaveResult r = writeAll(q, [&] {
         if (in.isNew) {
             q.setSql(QStringLiteral("Select * From Book"));
             q.open();
@@ -42,10 +41,8 @@ QString saveBooking(TShareDataModule& dm, const BookingInput& in)
         } else {
             q.setSql(QStringLiteral("Select * From Book Where BookIndex = ") + QString::number(in.editIndex));
             q.open();
-            if (q.eof()) {
-                q.close();
-                return QString();
-            }
+            if (q.eof())
+                return SaveResult::done();  // gone meanwhile: nothing to change
             q.edit();
         }
         q.setValue(QStringLiteral("BookRoom"), in.room);
@@ -56,35 +53,30 @@ QString saveBooking(TShareDataModule& dm, const BookingInput& in)
         q.post();
         if (in.isNew && in.roomIndex > 0)
             moveRoomState(q, in.roomIndex, words::roomFree(), words::roomBooked());
-        q.close();
-        tx.commit();
-        emit dm.changes.roomsChanged();
-    } catch (const Failure& e) {
-        q.close();
-        return QStringLiteral("数据库打开失败：") + e.message();
-    }
-    return QString();
+        return SaveResult::done();
+    });
+    if (!r.saved)
+        return SaveResult::refused(QStringLiteral("数据库打开失败：") + r.message);
+    emit dm.changes.roomsChanged();
+    return r;
 }
 
-QString deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, const QString& roomName)
+SaveResult deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, const QString& roomName)
 {
     Query& q = dm.ADOQueryTemp;
-    try {
-        Transaction tx(dm.ADOConnection1);
+    const SaveResult r = writeAll(q, [&] {
         q.setSql(QStringLiteral("Delete * From Book Where BookIndex = ") + QString::number(bookIndex));
         q.execSql();
         q.setSql(QStringLiteral("Select * From Book Where BookRoom = ") + quoted(roomName));
         q.open();
         if (q.isEmpty())
             moveRoomState(q, roomIndex, words::roomBooked(), words::roomFree());
-        q.close();
-        tx.commit();
-        emit dm.changes.roomsChanged();
-    } catch (const Failure& e) {
-        q.close();
-        return QStringLiteral("数据库打开失败：") + e.message();
-    }
-    return QString();
+        return SaveResult::done();
+    });
+    if (!r.saved)
+        return SaveResult::refused(QStringLiteral("数据库打开失败：") + r.message);
+    emit dm.changes.roomsChanged();
+    return r;
 }
 
 namespace {

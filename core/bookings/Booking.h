@@ -1,5 +1,7 @@
 #pragma once
 // Bookings and the room state "预订" they bring.
+#include "core/data/SaveResult.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QSet>
@@ -25,12 +27,12 @@ struct BookingInput {
 QString bookingLength(const QDateTime& begin, const QDateTime& end);
 
 // Saves a booking; a new one and the room's change to "预订" are one
-// transaction. Empty text when done, else the message to show.
-QString saveBooking(TShareDataModule& dm, const BookingInput& in);
+// transaction. A booking gone meanwhile is no refusal: nothing to change.
+SaveResult saveBooking(TShareDataModule& dm, const BookingInput& in);
 
 // Deletes a booking; when it was the room's last one, a booked room becomes
 // free, in the same transaction.
-QString deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, const QString& roomName);
+SaveResult deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, const QString& roomName);
 
 // The booking calendar's marks. A booking covers a day when it begins by
 // 23:59:59 of the day and ends at 0:00:01 or later; on its first day it is

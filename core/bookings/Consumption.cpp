@@ -24,15 +24,14 @@ double openConsumptionTotal(Query& q, const QString& roomName)
     return total;
 }
 
-QString saveCostEntry(Query& q, const CostEntryInput& in)
+SaveResult saveCostEntry(Query& q, const CostEntryInput& in)
 {
     if (!IsValidAmountText(in.amountText))
-        return QStringLiteral("消费金额格式有误，请重新输入");
+        return SaveResult::refused(QStringLiteral("消费金额格式有误，请重新输入"), QStringLiteral("Amount"));
     if (amountTooLarge(in.amountText))
-        return words::amountTooLarge();
+        return SaveResult::refused(words::amountTooLarge(), QStringLiteral("Amount"));
     const double amount = TextToAmount(in.amountText);
-    try {
-        Transaction tx(q.connection());
+    const SaveResult r = writeAll(q, [&] {
         if (in.isNew) {
             q.setSql(QStringLiteral("Select * From Cost"));
             q.open();
@@ -41,10 +40,8 @@ QString saveCostEntry(Query& q, const CostEntryInput& in)
         } else {
             q.setSql(QStringLiteral("Select * From Cost Where CostIndex = ") + QString::number(in.editIndex));
             q.open();
-            if (q.eof()) {
-                q.close();
-                return QString();
-            }
+            if (q.eof())
+                return SaveResult::done();  // gone meanwhile: nothing to change
             q.edit();
         }
         q.setValue(QStringLiteral("CostRoom"), in.room);
@@ -55,22 +52,19 @@ QString saveCostEntry(Query& q, const CostEntryInput& in)
         q.close();
         if (in.alsoWrite)
             in.alsoWrite();
-        tx.commit();
-    } catch (const Failure& e) {
-        q.close();
-        return QStringLiteral("数据库打开失败：") + e.message();
-    }
-    return QString();
+        return SaveResult::done();
+    });
+    return r.saved ? r : SaveResult::refused(QStringLiteral("数据库打开失败：") + r.message, QStringLiteral("Amount"));
 }
 
-QString storeCatalogueItem(Query& q, const QString& item, const QString& amountText)
+SaveResult storeCatalogueItem(Query& q, const QString& item, const QString& amountText)
 {
     if (item.isEmpty())
-        return QStringLiteral("项目名称不能为空");
+        return SaveResult::refused(QStringLiteral("项目名称不能为空"));
     if (amountTooLarge(amountText))
-        return words::amountTooLarge();
+        return SaveResult::refused(words::amountTooLarge());
     const double price = IsValidAmountText(amountText) ? TextToAmount(amountText) : 0;
-    try {
+    const SaveResult r = writeAll(q, [&] {
         q.setSql(QStringLiteral("Select * From CostReason Where CostReasonName = ") + quoted(item));
         q.open();
         if (q.eof()) {
@@ -81,12 +75,9 @@ QString storeCatalogueItem(Query& q, const QString& item, const QString& amountT
         }
         q.setValue(QStringLiteral("CostReasonPrice"), price);
         q.post();
-        q.close();
-    } catch (const Failure& e) {
-        q.close();
-        return QStringLiteral("数据库打开失败：") + e.message();
-    }
-    return QString();
+        return SaveResult::done(QStringLiteral("项目保存成功"));
+    });
+    return r.saved ? r : SaveResult::refused(QStringLiteral("数据库打开失败：") + r.message);
 }
 
 bool cataloguePrice(Query& q, const QString& item, double* price)

@@ -28,13 +28,13 @@ struct CostEntryInput {
     std::function<void()> alsoWrite;
 };
 
-// Checks and stores one entry. Returns an empty text when stored (or when the
-// entry to change no longer exists), else the message to show.
-QString saveCostEntry(Query& q, const CostEntryInput& in);
+// Checks and stores one entry, in one transaction with `alsoWrite`. An
+// entry gone meanwhile is no refusal: nothing to change.
+SaveResult saveCostEntry(Query& q, const CostEntryInput& in);
 
 // "保存": adds the item to the catalogue with the amount as its price, or
-// updates the price of the existing item. Empty text, else the message.
-QString storeCatalogueItem(Query& q, const QString& item, const QString& amountText);
+// updates the price of the existing item ("项目保存成功").
+SaveResult storeCatalogueItem(Query& q, const QString& item, const QString& amountText);
 
 // The catalogue price of an item, when it is in the catalogue.
 bool cataloguePrice(Query& q, const QString& item, double* price);

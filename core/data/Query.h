@@ -132,4 +132,28 @@ private:
     bool m_onAppended = false;  // current row is the last row inserted while lazy
 };
 
+// A query borrowed for a block (most often a scratch query of the data
+// module): it is closed when the lease ends, however the block is left, with
+// a result, a refusal or a failure.
+class QueryLease {
+public:
+    explicit QueryLease(Query& q) : m_q(q) {}
+    ~QueryLease() { m_q.close(); }
+    QueryLease(const QueryLease&) = delete;
+    QueryLease& operator=(const QueryLease&) = delete;
+
+    // Opens the query on Jet text; throws DbError.
+    Query& open(const QString& jetSql)
+    {
+        m_q.setSql(jetSql);
+        m_q.open();
+        return m_q;
+    }
+    Query& operator*() const { return m_q; }
+    Query* operator->() const { return &m_q; }
+
+private:
+    Query& m_q;
+};
+
 }  // namespace velbrisk

@@ -11,26 +11,31 @@ bool nameTaken(Query& q, const QString& table, const QString& nameColumn, const 
     QString sql = QStringLiteral("Select * From %1 Where (%2 = %3)").arg(table, nameColumn, quoted(name));
     if (exceptIndex > 0)
         sql += QStringLiteral(" And (%1 <> %2)").arg(keyColumnOf(table)).arg(exceptIndex);
-    q.setSql(sql);
-    q.open();
-    const bool taken = !q.isEmpty();
-    q.close();
-    return taken;
+    QueryLease lease(q);
+    return !lease.open(sql).isEmpty();
+}
+
+SaveResult attempt(Query& q, const std::function<SaveResult()>& work, const QString& failure)
+{
+    QueryLease lease(q);
+    try {
+        return work();
+    } catch (const Failure& e) {
+        return SaveResult::refused(failure.isEmpty() ? e.message() : failure);
+    }
 }
 
 SaveResult writeAll(Query& q, const std::function<SaveResult()>& write)
 {
+    QueryLease lease(q);
     try {
         WriteScope scope(q.connection());
         Transaction tx(q.connection());
         SaveResult r = write();
         if (r.saved)
             tx.commit();
-        else
-            q.close();
         return r;
     } catch (const Failure& e) {
-        q.close();
         return SaveResult::refused(e.message());
     }
 }

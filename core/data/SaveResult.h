@@ -24,6 +24,12 @@ struct SaveResult {
 // excepted) carries `name` in `nameColumn`. The name goes in quoted.
 bool nameTaken(Query& q, const QString& table, const QString& nameColumn, const QString& name, int exceptIndex = 0);
 
+// Runs `work` on the query, closed again afterwards however it ends: a
+// failure of the data layer comes back as a refusal with `failure` as its
+// message, or the failure's own when `failure` is empty. For reads and checks
+// that write nothing.
+SaveResult attempt(Query& q, const std::function<SaveResult()>& work, const QString& failure = QString());
+
 // Runs `write` as one transaction on the query's connection, the lists'
 // reads let go first: committed when it returns a save, rolled back when it
 // refuses or fails (a failure's message is returned as a refusal). All of it

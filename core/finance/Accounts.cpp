@@ -96,14 +96,12 @@ SaveResult updateAccount(Query& q, const QString& oldName, const AccountInput& i
     });
 }
 
-bool deleteAccount(Query& q, const QString& name)
+SaveResult deleteAccount(Query& q, const QString& name)
 {
-    bool found = false;
-    const SaveResult r = writeAll(q, [&] {
+    return writeAll(q, [&] {
         const int index = accountIndexOf(q, name);
         if (index <= 1)
             return SaveResult::refused(QString());
-        found = true;
         const QString key = QString::number(index);
         // The receivables and payables its records settled get their sums anew.
         QSet<int> settled;
@@ -121,10 +119,6 @@ bool deleteAccount(Query& q, const QString& name)
             recomputeGetPay(q, getPay);
         return SaveResult::done();
     });
-    if (!r.saved && found && !r.message.isEmpty())
-        if (Reporter* reporter = q.connection().reporter())
-            reporter->inform(r.message);
-    return r.saved;
 }
 
 }  // namespace velbrisk

@@ -25,8 +25,8 @@ SaveResult createAccount(Query& q, const AccountInput& in);
 // by another account is refused.
 SaveResult updateAccount(Query& q, const QString& oldName, const AccountInput& in);
 // Deletes the account and every money record of it, and recomputes the
-// receivables and payables those records settled: one transaction. False
-// when the account is not there (nothing happens).
-bool deleteAccount(Query& q, const QString& name);
+// receivables and payables those records settled: one transaction. Refused
+// without a message when the account is not there (nothing happens).
+SaveResult deleteAccount(Query& q, const QString& name);
 
 }  // namespace velbrisk

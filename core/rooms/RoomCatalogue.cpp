@@ -84,25 +84,20 @@ SaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d)
     return r;
 }
 
-bool deleteRoom(TShareDataModule& dm, int roomIndex)
+SaveResult deleteRoom(TShareDataModule& dm, int roomIndex)
 {
     Query& q = dm.ADOQueryTemp;
-    if (!OpenQuery(q, QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(roomIndex),
-                   words::dbOpenFailed()))
-        return false;
-    try {
+    const SaveResult r = writeAll(q, [&] {
+        q.setSql(QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(roomIndex));
+        q.open();
         if (q.eof())
-            return false;
+            return SaveResult::refused(QString());
         q.deleteRecord();
-        q.close();
+        return SaveResult::done();
+    });
+    if (r.saved)
         emit dm.changes.roomsChanged();
-        return true;
-    } catch (const Failure& e) {
-        q.close();
-        if (Reporter* r = dm.ADOConnection1.reporter())
-            r->inform(e.message());
-        return false;
-    }
+    return r;
 }
 
 QString roomSearchCondition(const QString& name, const QString& remark, const QString& user, const QString& note)

@@ -21,7 +21,7 @@ struct RoomDetails {
 SaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d);
 
 // Deletes the room row only; its bills, bookings and consumption stay.
-bool deleteRoom(TShareDataModule& dm, int roomIndex);
+SaveResult deleteRoom(TShareDataModule& dm, int roomIndex);
 
 // The search window's condition: " And (InStr(RoomName,'...'))" and so on.
 QString roomSearchCondition(const QString& name, const QString& remark, const QString& user, const QString& note);

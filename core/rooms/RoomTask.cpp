@@ -1,8 +1,8 @@
 #include "core/rooms/RoomTask.h"
 
 #include "core/data/JetSql.h"
+#include "core/data/MoneyRecord.h"
 #include "core/data/Numbering.h"
-#include "core/data/Platform.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
 #include "core/data/Words.h"
@@ -25,38 +25,26 @@ double amountOf(const QString& text)
 }
 }  // namespace
 
-RoomTasks::RoomTasks(TShareDataModule& dm, Options options, Reporter* reporter)
-    : m_dm(dm), m_options(std::move(options)), m_reporter(reporter)
-{
-}
-
-void RoomTasks::report(const QString& message) const
-{
-    if (m_reporter)
-        m_reporter->inform(message);
-}
+RoomTasks::RoomTasks(TShareDataModule& dm, Options options) : m_dm(dm), m_options(std::move(options)) {}
 
 bool RoomTasks::hasBookings(const QString& roomName)
 {
     Query q(m_dm.ADOConnection1);
-    if (!OpenQuery(q, QStringLiteral("Select * From Book Where BookRoom = ") + quoted(roomName),
-                   words::dbOpenFailed()))
-        return false;
+    q.setSql(QStringLiteral("Select * From Book Where BookRoom = ") + quoted(roomName));
+    q.open();
     return !q.isEmpty();
 }
 
-bool RoomTasks::startOrAdjust(int roomIndex, const TaskTimes& task)
+SaveResult RoomTasks::startOrAdjust(int roomIndex, const TaskTimes& task)
 {
-    if (task.end < task.begin) {
-        report(QStringLiteral("结束时间 不得小于 开始时间"));
-        return false;
-    }
+    if (task.end < task.begin)
+        return SaveResult::refused(QStringLiteral("结束时间 不得小于 开始时间"));
     Query& q = m_dm.ADOQueryTemp;
-    if (!OpenQuery(q, roomSql(roomIndex), words::dbOpenFailed()))
-        return false;
-    try {
-        if (q.eof())
-            return false;
+    const SaveResult r = attempt(q, [&] {
+        WriteScope scope(q.connection());
+        QueryLease lease(q);
+        if (lease.open(roomSql(roomIndex)).eof())
+            return SaveResult::refused(QString());
         q.edit();
         q.setValue(QStringLiteral("RoomState"), words::roomOccupied());
         q.setValue(QStringLiteral("RoomUser"), task.customer);
@@ -65,87 +53,68 @@ bool RoomTasks::startOrAdjust(int roomIndex, const TaskTimes& task)
         q.setValue(QStringLiteral("RoomOtherCost"), task.otherCost);
         q.setValue(QStringLiteral("RoomNote"), task.note == kNotePlaceholder ? QString() : task.note);
         q.post();
-        q.close();
+        return SaveResult::done();
+    });
+    if (r.saved)
         emit m_dm.changes.roomsChanged();
-        return true;
-    } catch (const Failure& e) {
-        q.close();
-        report(e.message());
-        return false;
-    }
+    return r;
 }
 
-bool RoomTasks::cancel(int roomIndex)
+SaveResult RoomTasks::cancel(int roomIndex)
 {
     Query& q = m_dm.ADOQueryTemp;
-    if (!OpenQuery(q, roomSql(roomIndex), words::dbOpenFailed()))
-        return false;
-    try {
-        if (q.eof())
-            return false;
+    const SaveResult r = attempt(q, [&] {
+        WriteScope scope(q.connection());
+        QueryLease lease(q);
+        if (lease.open(roomSql(roomIndex)).eof())
+            return SaveResult::refused(QString());
         const bool booked = hasBookings(q.str(QStringLiteral("RoomName")));
         q.edit();
         q.setValue(QStringLiteral("RoomState"), booked ? words::roomBooked() : words::roomFree());
         q.post();
-        q.close();
+        return SaveResult::done();
+    });
+    if (r.saved)
         emit m_dm.changes.roomsChanged();
-        return true;
-    } catch (const Failure& e) {
-        q.close();
-        report(e.message());
-        return false;
-    }
+    return r;
 }
 
-CheckoutResult RoomTasks::checkout(const CheckoutInput& in)
+SaveResult RoomTasks::checkout(const CheckoutInput& in, CheckoutResult* out)
 {
-    CheckoutResult result;
     // The account first: a bill must never be written without its income.
     const QString accountText = m_options.read(opt::AccountForBill).trimmed();
     static const QRegularExpression whole(QStringLiteral("^\\d{1,9}$"));
-    int account = 0;
-    {
-        Query q(m_dm.ADOConnection1);
-        if (!whole.match(accountText).hasMatch()
-            || (account = accountText.toInt()) <= 1
-            || !OpenQuery(q, QStringLiteral("Select * From Account Where AccountIndex = ") + QString::number(account),
-                          words::dbOpenFailed())
-            || q.isEmpty()) {
-            report(QStringLiteral("结帐收入的入帐帐户设置有误（%1），没有找到这个帐户。\n请先在“参数设置”中重新选择结帐银行，本次结帐没有保存任何记录。")
-                       .arg(accountText));
-            return result;
-        }
-    }
+    const int account = whole.match(accountText).hasMatch() ? accountText.toInt() : 0;
+    const SaveResult found = account <= 1 ? SaveResult::refused(QString()) : attempt(m_dm.ADOQueryTemp, [&] {
+        QueryLease lease(m_dm.ADOQueryTemp);
+        return lease.open(QStringLiteral("Select * From Account Where AccountIndex = ") + QString::number(account)).isEmpty()
+                   ? SaveResult::refused(QString())
+                   : SaveResult::done();
+    });
+    if (!found.saved)
+        return SaveResult::refused(
+            QStringLiteral("结帐收入的入帐帐户设置有误（%1），没有找到这个帐户。\n请先在“参数设置”中重新选择结帐银行，本次结帐没有保存任何记录。")
+                .arg(accountText));
     for (const QString* text : {&in.roomFeeText, &in.otherCostText, &in.totalText})
-        if (amountTooLarge(*text)) {
-            report(QStringLiteral("金额过大：小数点前最多只能有12位数字，本次结帐没有保存任何记录。"));
-            return result;
-        }
+        if (amountTooLarge(*text))
+            return SaveResult::refused(QStringLiteral("金额过大：小数点前最多只能有12位数字，本次结帐没有保存任何记录。"));
     const double roomFee = amountOf(in.roomFeeText);
     const double otherCost = amountOf(in.otherCostText);
     const double total = amountOf(in.totalText);
-    Connection& c = m_dm.ADOConnection1;
-    try {
-        Transaction tx(c);
-        Query& room = m_dm.ADOQueryTemp;
+    CheckoutResult done;
+    Query& room = m_dm.ADOQueryTemp;
+    Query& bill = m_dm.ADOQueryTemp2;
+    Query& money = m_dm.ADOQueryTemp3;
+    QueryLease roomLease(room), billLease(bill), moneyLease(money);
+    SaveResult r = writeAll(room, [&] {
         const QString serial = MakeBillSerial(room, in.now.date());
-        room.setSql(roomSql(in.roomIndex));
-        room.open();
-        if (room.eof()) {
-            room.close();
-            return result;
-        }
-        const QString state = room.str(QStringLiteral("RoomState"));
-        if (!words::taskRunning(state)) {
-            room.close();
-            report(QStringLiteral("该房间没有正在进行的计时任务，不能结帐"));
-            return result;
-        }
+        if (roomLease.open(roomSql(in.roomIndex)).eof())
+            return SaveResult::refused(QString());
+        if (!words::taskRunning(room.str(QStringLiteral("RoomState"))))
+            return SaveResult::refused(QStringLiteral("该房间没有正在进行的计时任务，不能结帐"));
         const QString roomName = room.str(QStringLiteral("RoomName"));
 
-        Query& bill = m_dm.ADOQueryTemp2;
-        bill.setSql(QStringLiteral("Select * From Bill"));
-        bill.open();
+        billLease.open(QStringLiteral("Select * From Bill"));
         bill.insert();
         bill.setValue(QStringLiteral("BillSerial"), serial);
         bill.setValue(QStringLiteral("BillCreateTime"), in.now);
@@ -160,34 +129,28 @@ CheckoutResult RoomTasks::checkout(const CheckoutInput& in)
         bill.setValue(QStringLiteral("BillTotalCost"), total);
         bill.setValue(QStringLiteral("BillRemark"), room.str(QStringLiteral("RoomNote")));
         bill.post();
-        const int billIndex = int(bill.integer(QStringLiteral("BillIndex")));
+        done.billIndex = int(bill.integer(QStringLiteral("BillIndex")));
+        done.billSerial = serial;
         bill.close();
 
-        Query& money = m_dm.ADOQueryTemp3;
-        const QString moneySerial = MakeMoneySerial(money, m_options, words::moneyIn(), in.now.date());
-        money.setSql(QStringLiteral("Select * From MoneyTable"));
-        money.open();
-        money.insert();
-        money.setValue(QStringLiteral("MoneyKind"), words::moneyIn());
-        money.setValue(QStringLiteral("MoneyGetPay"), 0);
-        money.setValue(QStringLiteral("MoneySerial"), moneySerial);
-        money.setValue(QStringLiteral("MoneyAccount"), account);
-        money.setValue(QStringLiteral("MoneyUser"), QStringLiteral("消费顾客"));
-        money.setValue(QStringLiteral("MoneyRecordTime"), in.now.date());
-        money.setValue(QStringLiteral("MoneyCreateTime"), in.now.date());
-        money.setValue(QStringLiteral("MoneyIn"), total);
-        money.setValue(QStringLiteral("MoneyOut"), 0.0);
-        money.setValue(QStringLiteral("MoneySum"), total);
-        money.setValue(QStringLiteral("MoneyReason"), QStringLiteral("销售收入"));
-        money.setValue(QStringLiteral("MoneyMan"), QString());
-        money.setValue(QStringLiteral("MoneyType"), QStringLiteral("现金"));
-        money.setValue(QStringLiteral("MoneyToken"), QStringLiteral("收据"));
-        money.setValue(QStringLiteral("MoneyRemark"), QString(QStringLiteral("对应单据：") + serial));
-        money.setValue(QStringLiteral("MoneyPower"), QString());
-        money.post();
-        money.close();
+        MoneyRecord income;
+        income.kind = words::moneyIn();
+        income.serial = MakeMoneySerial(money, m_options, words::moneyIn(), in.now.date());
+        income.account = account;
+        income.user = QStringLiteral("消费顾客");
+        income.recordTime = in.now.date();
+        income.createTime = in.now.date();
+        income.in = total;
+        income.out = 0.0;
+        income.sum = total;
+        income.reason = QStringLiteral("销售收入");
+        income.man = QString();
+        income.type = QStringLiteral("现金");
+        income.token = QStringLiteral("收据");
+        income.remark = QStringLiteral("对应单据：") + serial;
+        insertMoneyRecord(money, income);
 
-        money.setSql(QStringLiteral("Update Cost Set CostBill = ") + QString::number(billIndex)
+        money.setSql(QStringLiteral("Update Cost Set CostBill = ") + QString::number(done.billIndex)
                      + QStringLiteral(" Where (CostBill = 0) And (CostRoom = ") + quoted(roomName) + QStringLiteral(")"));
         money.execSql();
 
@@ -196,21 +159,19 @@ CheckoutResult RoomTasks::checkout(const CheckoutInput& in)
         room.setValue(QStringLiteral("RoomState"), booked ? words::roomBooked() : words::roomFree());
         room.setValue(QStringLiteral("RoomOtherCost"), 0.0);
         room.post();
-        room.close();
-        tx.commit();
-        emit m_dm.changes.roomsChanged();
-        emit m_dm.changes.billsChanged();
-        emit m_dm.changes.moneyChanged();
-        result.done = true;
-        result.billIndex = billIndex;
-        result.billSerial = serial;
-    } catch (const Failure& e) {
-        m_dm.ADOQueryTemp.close();
-        m_dm.ADOQueryTemp2.close();
-        m_dm.ADOQueryTemp3.close();
-        report(QStringLiteral("结帐没有完成，没有保存任何记录：") + e.message());
+        return SaveResult::done();
+    });
+    if (!r.saved) {
+        if (!r.message.isEmpty() && r.message != QStringLiteral("该房间没有正在进行的计时任务，不能结帐"))
+            r.message = QStringLiteral("结帐没有完成，没有保存任何记录：") + r.message;
+        return r;
     }
-    return result;
+    emit m_dm.changes.roomsChanged();
+    emit m_dm.changes.billsChanged();
+    emit m_dm.changes.moneyChanged();
+    if (out)
+        *out = done;
+    return r;
 }
 
 }  // namespace velbrisk

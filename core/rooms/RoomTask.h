@@ -1,6 +1,7 @@
 #pragma once
 // Starting, adjusting, cancelling and settling a room's timing task.
 #include "core/config/Options.h"
+#include "core/data/SaveResult.h"
 
 #include <QDateTime>
 #include <QString>
@@ -8,7 +9,6 @@
 namespace velbrisk {
 
 class TShareDataModule;
-class Reporter;
 
 struct TaskTimes {
     QString customer;
@@ -26,37 +26,37 @@ struct CheckoutInput {
     QDateTime now;          // the moment of checkout
 };
 
+// The bill a checkout wrote.
 struct CheckoutResult {
-    bool done = false;
     int billIndex = 0;
     QString billSerial;
 };
 
 class RoomTasks {
 public:
-    RoomTasks(TShareDataModule& dm, Options options, Reporter* reporter);
+    RoomTasks(TShareDataModule& dm, Options options);
 
     // "开始计时" / "调整计时": the room becomes "占用" with these times. Refuses
-    // an end before the begin with "结束时间 不得小于 开始时间".
-    bool startOrAdjust(int roomIndex, const TaskTimes& task);
+    // an end before the begin with "结束时间 不得小于 开始时间". A room that
+    // is gone is refused without a message.
+    SaveResult startOrAdjust(int roomIndex, const TaskTimes& task);
 
     // "取消任务": the room becomes "空闲", or "预订" when it has a booking.
     // No bill, no money record; the task's values stay in the row.
-    bool cancel(int roomIndex);
+    SaveResult cancel(int roomIndex);
 
     // "埋单结帐", all or nothing: the bill, its income record, the link of the
     // room's open consumption and the room's reset land together. The
     // account of "AccountForBill" is checked before anything is written.
-    CheckoutResult checkout(const CheckoutInput& in);
+    // `out` gets the bill written.
+    SaveResult checkout(const CheckoutInput& in, CheckoutResult* out = nullptr);
 
     // Whether the room has any booking row (past or future).
     bool hasBookings(const QString& roomName);
 
 private:
-    void report(const QString& message) const;
     TShareDataModule& m_dm;
     Options m_options;
-    Reporter* m_reporter;
 };
 
 }  // namespace velbrisk

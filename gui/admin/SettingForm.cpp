@@ -340,10 +340,9 @@ void TFormSetting::DataSave()
                                                        QStringLiteral(".mdb"), folder + defaultBackupName(Clock::today()));
     if (target.isEmpty())
         return;
-    const QString error = backupDataFile(m_ctx.dm.ADOConnection1, target);
-    if (!error.isEmpty()) {
-        m_ctx.prompt().inform(m_ctx.g.NetworkMode ? QStringLiteral("数据库备份失败：") + error
-                                                  : QStringLiteral("数据库备份失败，失败号为：") + error);
+    if (const SaveResult r = backupDataFile(m_ctx.dm.ADOConnection1, target); !r.saved) {
+        m_ctx.prompt().inform(m_ctx.g.NetworkMode ? QStringLiteral("数据库备份失败：") + r.message
+                                                  : QStringLiteral("数据库备份失败，失败号为：") + r.message);
         return;
     }
     if (m_ctx.g.NetworkMode) {
@@ -365,13 +364,13 @@ void TFormSetting::DataLoad()
         return;
     if (m_ctx.g.NetworkMode)
         m_ctx.prompt().inform(QStringLiteral("请先关闭所有的客户端,然后才可以进行数据恢复!"));
-    const RestoreResult r = restoreDataFile(m_ctx.dm, dataFilePath(), file, folder);
-    if (!r.done) {
+    QString kept;
+    if (const SaveResult r = restoreDataFile(m_ctx.dm, dataFilePath(), file, folder, &kept); !r.saved) {
         m_ctx.prompt().inform(r.message);
         return;
     }
     m_ctx.prompt().inform(QStringLiteral("恭喜您，数据库恢复成功，请重新启动软件\n原来的数据库已保存为：")
-                          + QDir::toNativeSeparators(r.keptCopy));
+                          + QDir::toNativeSeparators(kept));
     reject();
     if (endProgram)
         endProgram();
@@ -381,9 +380,8 @@ void TFormSetting::ClearBookings()
 {
     if (!m_ctx.prompt().ask(QStringLiteral("此操作将清空所有房间的一切预订记录，您确定要继续吗？"), QStringLiteral("清空警告")))
         return;
-    const QString error = clearBookings(m_ctx.dm.ADOConnection1);
-    if (!error.isEmpty()) {
-        m_ctx.prompt().inform(error);
+    if (const SaveResult r = clearBookings(m_ctx.dm.ADOConnection1); !r.saved) {
+        m_ctx.prompt().inform(r.message);
         return;
     }
     Changed = true;
@@ -394,9 +392,8 @@ void TFormSetting::ClearConsumption()
 {
     if (!m_ctx.prompt().ask(QStringLiteral("此操作将清空所有房间的一切消费记录，您确定要继续吗？"), QStringLiteral("清空警告")))
         return;
-    const QString error = clearConsumption(m_ctx.dm.ADOConnection1);
-    if (!error.isEmpty()) {
-        m_ctx.prompt().inform(error);
+    if (const SaveResult r = clearConsumption(m_ctx.dm.ADOConnection1); !r.saved) {
+        m_ctx.prompt().inform(r.message);
         return;
     }
     Changed = true;

@@ -46,7 +46,7 @@ UserList::UserList(AppContext& ctx, TFormPower* powerForm, QWidget* parent)
     m_panel->remove = [this](int key) {
         // ExecSql shows its own message when it fails.
         ExecSql(m_ctx.dm.ADOQueryTemp, QStringLiteral("Delete * From Power Where PowerIndex = ") + QString::number(key));
-        return QString();
+        return SaveResult::done();
     };
     connect(m_mode, &QComboBox::currentIndexChanged, this, &UserList::ModeChanged);
     connect(save, &QPushButton::clicked, this, &UserList::SaveMode);

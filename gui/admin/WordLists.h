@@ -1,5 +1,7 @@
 #pragma once
 // The six finance word lists of the settings window.
+#include "core/data/WordLists.h"
+
 #include <QWidget>
 
 class QListWidget;
@@ -16,11 +18,11 @@ public:
 
     void setAsker(WordAsker* asker) { m_asker = asker; }
     void loadAll();
-    void load(int type);
-    void NewWord(int type);
-    void EditWord(int type);
-    void DeleteWord(int type);
-    QListWidget* list(int type) const { return m_lists[type]; }
+    void load(WordList type);
+    void NewWord(WordList type);
+    void EditWord(WordList type);
+    void DeleteWord(WordList type);
+    QListWidget* list(WordList type) const { return m_lists[storedType(type)]; }
 
 private:
     AppContext& m_ctx;

@@ -323,8 +323,8 @@ bool TFormMain::startUp()
             return false;
         break;
     case DataFileLocation::Found:
-        if (const QString error = connectDataFile(m_ctx.dm, loc.path, m_ctx.g.NetworkMode); !error.isEmpty()) {
-            m_ctx.prompt().inform(error, QStringLiteral("错误"));
+        if (const SaveResult r = connectDataFile(m_ctx.dm, loc.path, m_ctx.g.NetworkMode); !r.saved) {
+            m_ctx.prompt().inform(r.message, QStringLiteral("错误"));
             return false;
         }
         break;

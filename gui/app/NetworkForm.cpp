@@ -44,11 +44,10 @@ void TFormNetwork::OkButtonClick()
         m_ctx.prompt().inform(QStringLiteral("该服务器地址无效"));
         return;
     }
-    const QString error = connectDataFile(m_ctx.dm, path, true);
-    if (!error.isEmpty()) {
+    if (const SaveResult r = connectDataFile(m_ctx.dm, path, true); !r.saved) {
         // A file that is not our data file is refused like an invalid address,
         // and the address is not remembered.
-        m_ctx.prompt().inform(error);
+        m_ctx.prompt().inform(r.message);
         return;
     }
     m_ctx.prompt().inform(QStringLiteral("服务器地址设置成功"));

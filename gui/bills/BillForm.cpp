@@ -98,16 +98,15 @@ TFormBill::TFormBill(AppContext& ctx, TFormCost& cost, QWidget* parent)
     };
     m_costs->create = [entryWindow] { return entryWindow(EditMode::New, 0); };
     m_costs->edit = [entryWindow](int key) { return entryWindow(EditMode::Edit, key); };
-    m_costs->remove = [this, storeTotals](int key) -> QString {
-        try {
-            Transaction tx(m_ctx.dm.ADOConnection1);
-            m_ctx.dm.ADOConnection1.exec(QStringLiteral("Delete * From Cost Where CostIndex = ") + QString::number(key));
+    m_costs->remove = [this, storeTotals](int key) {
+        Query& q = m_ctx.dm.ADOQueryTemp;
+        const SaveResult r = writeAll(q, [&] {
+            q.setSql(QStringLiteral("Delete * From Cost Where CostIndex = ") + QString::number(key));
+            q.execSql();
             storeTotals();
-            tx.commit();
-        } catch (const Failure& e) {
-            return QStringLiteral("删除失败，没有改变任何记录：") + e.message();
-        }
-        return QString();
+            return SaveResult::done();
+        });
+        return r.saved ? r : SaveResult::refused(QStringLiteral("删除失败，没有改变任何记录：") + r.message);
     };
     // The shown totals follow the entries each time the list is read again.
     connect(m_costs, &ListPanel::reloaded, this, &TFormBill::showTotals);

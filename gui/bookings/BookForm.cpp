@@ -107,8 +107,7 @@ void TFormBook::ActionYesExecute()
     in.begin = begin();
     in.end = end();
     in.remark = m_remark->toPlainText();
-    const QString error = saveBooking(m_ctx.dm, in);
-    finish(error.isEmpty() ? SaveResult::done() : SaveResult::refused(error));
+    finish(saveBooking(m_ctx.dm, in));
 }
 
 }  // namespace velbrisk

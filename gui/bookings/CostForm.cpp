@@ -99,14 +99,12 @@ void TFormCost::ActionYesExecute()
     in.amountText = m_amount->text();
     in.remark = m_remark->toPlainText();
     in.alsoWrite = AlsoWrite;
-    const QString error = saveCostEntry(m_ctx.dm.ADOQueryTemp, in);
-    finish(error.isEmpty() ? SaveResult::done() : SaveResult::refused(error, QStringLiteral("Amount")));
+    finish(saveCostEntry(m_ctx.dm.ADOQueryTemp, in));
 }
 
 void TFormCost::SaveItemClick()
 {
-    const QString error = storeCatalogueItem(m_ctx.dm.ADOQueryTemp, m_item->currentText(), m_amount->text());
-    m_ctx.prompt().inform(error.isEmpty() ? QStringLiteral("项目保存成功") : error);
+    m_ctx.prompt().inform(storeCatalogueItem(m_ctx.dm.ADOQueryTemp, m_item->currentText(), m_amount->text()).message);
 }
 
 }  // namespace velbrisk

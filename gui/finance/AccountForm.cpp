@@ -117,11 +117,15 @@ void TFormAccount::remove()
     q.close();
     if (!found || !m_ctx.prompt().ask(QStringLiteral("删除帐户将删除该帐户下所有记录，确实要删除吗？"), QStringLiteral("删除警告")))
         return;
-    if (deleteAccount(q, AccountName)) {
-        Deleted = true;
-        emit m_ctx.dm.changes.moneyChanged();
-        accept();
+    const SaveResult r = deleteAccount(q, AccountName);
+    if (!r.saved) {
+        if (!r.message.isEmpty())
+            m_ctx.prompt().inform(r.message);
+        return;
     }
+    Deleted = true;
+    emit m_ctx.dm.changes.moneyChanged();
+    accept();
 }
 
 }  // namespace velbrisk

@@ -316,15 +316,22 @@ void TFormRoom::AdjustLength(int seconds)
 
 void TFormRoom::ActionBeginExecute()
 {
-    RoomTasks tasks(m_ctx.dm, m_ctx.options(), &m_ctx.prompt());
+    RoomTasks tasks(m_ctx.dm, m_ctx.options());
     TaskTimes t;
     t.customer = m_customer->text();
     t.begin = begin();
     t.end = end();
     t.otherCost = IsValidAmountText(m_otherCost->text()) ? TextToAmount(m_otherCost->text()) : 0;
     t.note = m_note->toPlainText();
-    if (tasks.startOrAdjust(OpenRoomIndex, t))
+    if (done(tasks.startOrAdjust(OpenRoomIndex, t)))
         accept();
+}
+
+bool TFormRoom::done(const SaveResult& r)
+{
+    if (!r.saved && !r.message.isEmpty())
+        m_ctx.prompt().inform(r.message);
+    return r.saved;
 }
 
 void TFormRoom::ActionCancelExecute()
@@ -332,8 +339,8 @@ void TFormRoom::ActionCancelExecute()
     if (!m_ctx.prompt().ask(QStringLiteral("取消任务，将不产生任何帐单记录，您确定要取消当前任务吗？"),
                             QStringLiteral("取消确认")))
         return;
-    RoomTasks tasks(m_ctx.dm, m_ctx.options(), &m_ctx.prompt());
-    if (tasks.cancel(OpenRoomIndex))
+    RoomTasks tasks(m_ctx.dm, m_ctx.options());
+    if (done(tasks.cancel(OpenRoomIndex)))
         accept();
 }
 
@@ -341,15 +348,15 @@ void TFormRoom::ActionBillExecute()
 {
     if (!m_ctx.prompt().ask(QStringLiteral("您确定要埋单结帐吗？"), QStringLiteral("操作确认")))
         return;
-    RoomTasks tasks(m_ctx.dm, m_ctx.options(), &m_ctx.prompt());
+    RoomTasks tasks(m_ctx.dm, m_ctx.options());
     CheckoutInput in;
     in.roomIndex = OpenRoomIndex;
     in.roomFeeText = m_roomFee->text();
     in.otherCostText = m_otherCost->text();
     in.totalText = m_total->text();
     in.now = Clock::now();
-    const CheckoutResult r = tasks.checkout(in);
-    if (!r.done)
+    CheckoutResult r;
+    if (!done(tasks.checkout(in, &r)))
         return;
     // The ticket shows the bill as stored; nothing is held open meanwhile.
     if (m_ctx.options().ticketAtCheckout() && m_ctx.reports)

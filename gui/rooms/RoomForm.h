@@ -1,6 +1,7 @@
 #pragma once
 // The room operation window: start, adjust, cancel and settle a timing task.
 #include "core/data/Clock.h"
+#include "core/data/SaveResult.h"
 #include <QDateTime>
 #include <QDialog>
 
@@ -75,6 +76,8 @@ private:
     void loadRoomLines();
     void updateTotal();
     void setTimeControlsVisible(bool visible);
+    // Says why a rule refused; true when it saved.
+    bool done(const SaveResult& r);
     void showState(const QString& state);  // caption and picture
     void refreshState();                   // as the data file holds it now
 

@@ -106,10 +106,14 @@ void TFormRoom2::ActionDeleteExecute()
     }
     if (!m_ctx.prompt().ask(QStringLiteral("确实要删除该房间吗？"), QStringLiteral("删除警告")))
         return;
-    if (deleteRoom(m_ctx.dm, EditIndex)) {
-        Deleted = true;
-        accept();
+    const SaveResult r = deleteRoom(m_ctx.dm, EditIndex);
+    if (!r.saved) {
+        if (!r.message.isEmpty())
+            m_ctx.prompt().inform(r.message);
+        return;
     }
+    Deleted = true;
+    accept();
 }
 
 }  // namespace velbrisk

@@ -129,18 +129,18 @@ void ListPanel::DeleteRecord()
     }
     if (!m_prompt.ask(m_setup.deleteQuestion, m_setup.deleteTitle))
         return;
-    QString error;
+    SaveResult r = SaveResult::done();
     if (remove) {
-        error = remove(key);
+        r = remove(key);
     } else {
         try {
             m_query.deleteRecord();
         } catch (const Failure& e) {
-            error = e.message();
+            r = SaveResult::refused(e.message());
         }
     }
-    if (!error.isEmpty())
-        m_prompt.inform(error);
+    if (!r.saved && !r.message.isEmpty())
+        m_prompt.inform(r.message);
     reloadKeeping(0);
     emit changed();
 }

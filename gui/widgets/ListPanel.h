@@ -3,6 +3,8 @@
 // of the program shows one: the grid over the window's query, the check that
 // a record is chosen, the Yes/No question before a deletion, and the reload
 // that makes the same record current again.
+#include "core/data/SaveResult.h"
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -43,7 +45,7 @@ public:
     std::function<void()> load;             // (re)opens the query
     std::function<bool()> create;           // the new-record window; true when it saved
     std::function<bool(int key)> edit;      // the edit window for the record; true when it saved
-    std::function<QString(int key)> remove; // deletes the record: empty, else the message.
+    std::function<SaveResult(int key)> remove; // deletes the record; a refusal's message is shown
                                             // Unset: the query deletes its current row.
 
     // The usual new and edit: `form` opened in its two modes. `beforeNew`

@@ -83,22 +83,29 @@ TEST(WordLists, AddChangeAndDeleteWithTheirMessages)
 {
     TestVenue v;
     Query q(v.db());
-    EXPECT_EQ(addWord(q, 2, QStringLiteral("现金")), QStringLiteral("存在同名的类别，请改名")) << "the template has it";
-    EXPECT_EQ(addWord(q, 5, QString()), QStringLiteral("业务员名不能为空"));
-    EXPECT_EQ(addWord(q, 5, QStringLiteral("O'Hara")), QString());
-    EXPECT_EQ(addWord(q, 4, QStringLiteral("O'Hara")), QString()) << "the same word in another list";
-    EXPECT_EQ(addWord(q, 5, QStringLiteral("O'Hara ")), QString()) << "a trailing blank makes another word";
-    EXPECT_EQ(changeWord(q, 5, QStringLiteral("O'Hara"), QString()), QStringLiteral("业务员名称不能为空"));
-    EXPECT_EQ(changeWord(q, 5, QStringLiteral("O'Hara"), QStringLiteral("O'Hara")), QString());
-    EXPECT_EQ(changeWord(q, 5, QStringLiteral("O'Hara"), QStringLiteral("O'Hara ")), QStringLiteral("该业务员名称已经存在，请改名"));
-    EXPECT_EQ(changeWord(q, 5, QStringLiteral("O'Hara"), QStringLiteral("李经理")), QString());
-    EXPECT_EQ(changeWord(q, 5, QStringLiteral("不存在"), QStringLiteral("新")), QStringLiteral("该参数已经被删除"));
-    bool ok = false;
-    EXPECT_EQ(loadWords(q, 5, &ok), (QStringList{QStringLiteral("李经理"), QStringLiteral("O'Hara ")}));
-    EXPECT_EQ(findWordForDelete(q, 5, QStringLiteral("没有")), QStringLiteral("该记录已不存在"));
-    EXPECT_EQ(deleteWord(q, 5, QStringLiteral("李经理")), QString());
-    EXPECT_EQ(loadWords(q, 5, &ok), QStringList{QStringLiteral("O'Hara ")});
-    EXPECT_EQ(loadWords(q, 4, &ok), QStringList{QStringLiteral("O'Hara")});
+    // The message of a refusal, empty for a save.
+    auto said = [](const SaveResult& r) { return r.saved ? QString() : r.message; };
+    const WordList men = WordList::Salesmen;
+    EXPECT_EQ(said(addWord(q, WordList::PaymentTypes, QStringLiteral("现金"))), QStringLiteral("存在同名的类别，请改名"))
+        << "the template has it";
+    EXPECT_EQ(said(addWord(q, men, QString())), QStringLiteral("业务员名不能为空"));
+    EXPECT_EQ(said(addWord(q, men, QStringLiteral("O'Hara"))), QString());
+    EXPECT_EQ(said(addWord(q, WordList::Customers, QStringLiteral("O'Hara"))), QString()) << "the same word in another list";
+    EXPECT_EQ(said(addWord(q, men, QStringLiteral("O'Hara "))), QString()) << "a trailing blank makes another word";
+    EXPECT_EQ(said(changeWord(q, men, QStringLiteral("O'Hara"), QString())), QStringLiteral("业务员名称不能为空"));
+    EXPECT_EQ(said(changeWord(q, men, QStringLiteral("O'Hara"), QStringLiteral("O'Hara"))), QString());
+    EXPECT_EQ(said(changeWord(q, men, QStringLiteral("O'Hara"), QStringLiteral("O'Hara "))), QStringLiteral("该业务员名称已经存在，请改名"));
+    EXPECT_EQ(said(changeWord(q, men, QStringLiteral("O'Hara"), QStringLiteral("李经理"))), QString());
+    EXPECT_EQ(said(changeWord(q, men, QStringLiteral("不存在"), QStringLiteral("新"))), QStringLiteral("该参数已经被删除"));
+    QStringList words;
+    ASSERT_TRUE(loadWords(q, men, &words).saved);
+    EXPECT_EQ(words, (QStringList{QStringLiteral("李经理"), QStringLiteral("O'Hara ")}));
+    EXPECT_EQ(said(findWordForDelete(q, men, QStringLiteral("没有"))), QStringLiteral("该记录已不存在"));
+    EXPECT_EQ(said(deleteWord(q, men, QStringLiteral("李经理"))), QString());
+    ASSERT_TRUE(loadWords(q, men, &words).saved);
+    EXPECT_EQ(words, QStringList{QStringLiteral("O'Hara ")});
+    ASSERT_TRUE(loadWords(q, WordList::Customers, &words).saved);
+    EXPECT_EQ(words, QStringList{QStringLiteral("O'Hara")});
 }
 
 class Maintenance : public ::testing::Test {
@@ -136,17 +143,18 @@ TEST_F(Maintenance, ABackupOfTheOpenFileRestoresToTheSameData)
     Query open(dm.ADOConnection1);
     open.setSql(QStringLiteral("Select * From Cost"));
     open.open();
-    ASSERT_EQ(backupDataFile(dm.ADOConnection1, backup), QString());
-    ASSERT_EQ(backupDataFile(dm.ADOConnection1, backup), QString()) << "a second backup replaces the first";
-    EXPECT_EQ(checkDataFile(backup), QString());
+    ASSERT_TRUE(backupDataFile(dm.ADOConnection1, backup).saved);
+    ASSERT_TRUE(backupDataFile(dm.ADOConnection1, backup).saved) << "a second backup replaces the first";
+    EXPECT_TRUE(checkDataFile(backup).saved);
     const QString before = count(QStringLiteral("Select Sum(CostMoney) From Cost"));
 
     dm.ADOConnection1.exec(QStringLiteral("Delete * From Cost"));
     open.close();
-    const RestoreResult r = restoreDataFile(dm, v.dataFile(), backup, folder);
-    ASSERT_TRUE(r.done) << r.message.toStdString();
-    EXPECT_TRUE(QFile::exists(r.keptCopy)) << "the replaced file is kept";
-    EXPECT_EQ(checkDataFile(r.keptCopy), QString());
+    QString kept;
+    const SaveResult r = restoreDataFile(dm, v.dataFile(), backup, folder, &kept);
+    ASSERT_TRUE(r.saved) << r.message.toStdString();
+    EXPECT_TRUE(QFile::exists(kept)) << "the replaced file is kept";
+    EXPECT_TRUE(checkDataFile(kept).saved);
     dm.connect();
     EXPECT_EQ(count(QStringLiteral("Select Sum(CostMoney) From Cost")), before);
     EXPECT_EQ(count(QStringLiteral("Select Count(*) From Cost")), QStringLiteral("300"));
@@ -156,7 +164,7 @@ TEST_F(Maintenance, RestoreGoesAheadWhileAListOfTheProgramIsHalfRead)
 {
     const QString folder = backupFolder(v.dir());
     const QString backup = folder + QStringLiteral("a.mdb");
-    ASSERT_EQ(backupDataFile(dm.ADOConnection1, backup), QString());
+    ASSERT_TRUE(backupDataFile(dm.ADOConnection1, backup).saved);
     dm.ADOConnection1.exec(QStringLiteral("Delete * From Cost Where CostBill = 0"));
     // A list of 200 rows, its first screen read, its statement still open.
     Query list(dm.ADOConnection1);
@@ -164,8 +172,8 @@ TEST_F(Maintenance, RestoreGoesAheadWhileAListOfTheProgramIsHalfRead)
     list.open();
     list.fetchMore(100);
     ASSERT_TRUE(list.canFetchMore());
-    const RestoreResult r = restoreDataFile(dm, v.dataFile(), backup, folder);
-    ASSERT_TRUE(r.done) << r.message.toStdString();
+    const SaveResult r = restoreDataFile(dm, v.dataFile(), backup, folder);
+    ASSERT_TRUE(r.saved) << r.message.toStdString();
     dm.connect();
     EXPECT_EQ(count(QStringLiteral("Select Count(*) From Cost")), QStringLiteral("300"));
 }
@@ -174,12 +182,12 @@ TEST_F(Maintenance, RestoreIsRefusedWhileAnotherProgramHoldsTheFile)
 {
     const QString folder = backupFolder(v.dir());
     const QString backup = folder + QStringLiteral("b.mdb");
-    ASSERT_EQ(backupDataFile(dm.ADOConnection1, backup), QString());
+    ASSERT_TRUE(backupDataFile(dm.ADOConnection1, backup).saved);
     Connection other;  // another workstation with the file open
     other.open(v.dataFile());
     other.exec(QStringLiteral("Update Room Set RoomOtherCost = 1"));
-    const RestoreResult r = restoreDataFile(dm, v.dataFile(), backup, folder);
-    EXPECT_FALSE(r.done);
+    const SaveResult r = restoreDataFile(dm, v.dataFile(), backup, folder);
+    EXPECT_FALSE(r.saved);
     EXPECT_EQ(r.message, QStringLiteral("数据库正被其他程序使用，请先关闭所有的客户端，然后再进行数据恢复"));
     EXPECT_TRUE(dm.connected());
 }
@@ -200,8 +208,8 @@ TEST_F(Maintenance, RestoreRefusesWhatIsNotOurDataFile)
     const QByteArray original = f.readAll();
     f.close();
     for (const QString& bad : QStringList{text, otherKey, folder + QStringLiteral("missing.mdb")}) {
-        const RestoreResult r = restoreDataFile(dm, v.dataFile(), bad, folder);
-        EXPECT_FALSE(r.done);
+        const SaveResult r = restoreDataFile(dm, v.dataFile(), bad, folder);
+        EXPECT_FALSE(r.saved);
         EXPECT_TRUE(r.message.startsWith(QStringLiteral("所选文件不是本软件的数据库备份"))) << r.message.toStdString();
         EXPECT_TRUE(dm.connected()) << "the venue keeps working";
         QFile g(v.dataFile());
@@ -213,11 +221,11 @@ TEST_F(Maintenance, RestoreRefusesWhatIsNotOurDataFile)
 
 TEST_F(Maintenance, ClearingBookingsAndConsumption)
 {
-    ASSERT_EQ(clearBookings(dm.ADOConnection1), QString());
+    ASSERT_TRUE(clearBookings(dm.ADOConnection1).saved);
     EXPECT_EQ(count(QStringLiteral("Select Count(*) From Book")), QStringLiteral("1")) << "the reserved row stays";
     EXPECT_EQ(count(QStringLiteral("Select RoomState From Room Where RoomName = 'A'")), QStringLiteral("空闲"));
     EXPECT_EQ(count(QStringLiteral("Select RoomState From Room Where RoomName = 'B'")), QStringLiteral("占用"));
-    ASSERT_EQ(clearConsumption(dm.ADOConnection1), QString());
+    ASSERT_TRUE(clearConsumption(dm.ADOConnection1).saved);
     EXPECT_EQ(count(QStringLiteral("Select Count(*) From Cost Where CostBill = 0")), QStringLiteral("0"));
     EXPECT_EQ(count(QStringLiteral("Select Count(*) From Cost")), QStringLiteral("200")) << "billed entries stay";
     EXPECT_EQ(count(QStringLiteral("Select Sum(RoomOtherCost) From Room")), QStringLiteral("0"));
@@ -228,7 +236,7 @@ TEST_F(Maintenance, ClearingBookingsAndConsumption)
         if (++writes == 2)
             throw DbError(QStringLiteral("磁盘写入失败"));
     });
-    EXPECT_FALSE(clearConsumption(dm.ADOConnection1).isEmpty());
+    EXPECT_FALSE(clearConsumption(dm.ADOConnection1).saved);
     dm.ADOConnection1.setWriteHook({});
     EXPECT_EQ(count(QStringLiteral("Select Count(*) From Cost Where CostBill = 0")), QStringLiteral("1"));
 }

@@ -40,22 +40,22 @@ protected:
 
 TEST_F(WithRooms, BookingAFreeRoomMakesItBookedUntilItsLastBookingGoes)
 {
-    ASSERT_EQ(saveBooking(dm, booking(2, QStringLiteral("羽毛球1号"))), QString());
+    ASSERT_TRUE(saveBooking(dm, booking(2, QStringLiteral("羽毛球1号"))).saved);
     EXPECT_EQ(state(2), QStringLiteral("预订"));
-    ASSERT_EQ(saveBooking(dm, booking(2, QStringLiteral("羽毛球1号"), 26)), QString()) << "overlaps are accepted";
+    ASSERT_TRUE(saveBooking(dm, booking(2, QStringLiteral("羽毛球1号"), 26)).saved) << "overlaps are accepted";
     EXPECT_EQ(v.scalar(QStringLiteral("Select BookUseTime From Book Where BookIndex = 3")), QStringLiteral("26:00:00"));
-    ASSERT_EQ(deleteBooking(dm, 2, 2, QStringLiteral("羽毛球1号")), QString());
+    ASSERT_TRUE(deleteBooking(dm, 2, 2, QStringLiteral("羽毛球1号")).saved);
     EXPECT_EQ(state(2), QStringLiteral("预订")) << "one booking remains";
-    ASSERT_EQ(deleteBooking(dm, 3, 2, QStringLiteral("羽毛球1号")), QString());
+    ASSERT_TRUE(deleteBooking(dm, 3, 2, QStringLiteral("羽毛球1号")).saved);
     EXPECT_EQ(state(2), QStringLiteral("空闲"));
 }
 
 TEST_F(WithRooms, AnOccupiedRoomStaysOccupiedWhenBooked)
 {
     v.exec(QStringLiteral("Update Room Set RoomState = '占用' Where RoomIndex = 3"));
-    ASSERT_EQ(saveBooking(dm, booking(3, QStringLiteral("乒乓球'A'"))), QString());
+    ASSERT_TRUE(saveBooking(dm, booking(3, QStringLiteral("乒乓球'A'"))).saved);
     EXPECT_EQ(state(3), QStringLiteral("占用"));
-    ASSERT_EQ(deleteBooking(dm, 2, 3, QStringLiteral("乒乓球'A'")), QString());
+    ASSERT_TRUE(deleteBooking(dm, 2, 3, QStringLiteral("乒乓球'A'")).saved);
     EXPECT_EQ(state(3), QStringLiteral("占用"));
 }
 
@@ -63,9 +63,9 @@ TEST_F(WithRooms, AnEndBeforeTheBeginIsRefused)
 {
     BookingInput b = booking(2, QStringLiteral("羽毛球1号"));
     b.end = b.begin.addSecs(-1);
-    EXPECT_EQ(saveBooking(dm, b), QStringLiteral("结束时间 不得小于 开始时间"));
+    EXPECT_EQ(saveBooking(dm, b).message, QStringLiteral("结束时间 不得小于 开始时间"));
     b.end = b.begin;
-    EXPECT_EQ(saveBooking(dm, b), QString());
+    EXPECT_TRUE(saveBooking(dm, b).saved);
     EXPECT_EQ(v.scalar(QStringLiteral("Select BookUseTime From Book Where BookIndex = 2")), QStringLiteral("0:00:00"));
     EXPECT_EQ(bookingLength(b.begin, b.begin.addSecs(-900)), QStringLiteral("- 0:15:00"));
     EXPECT_EQ(bookingLength(b.begin, b.begin.addSecs(93784)), QStringLiteral("26:03:04"));
@@ -136,7 +136,7 @@ TEST_F(WithRooms, NewRoomsAreCheckedAndStartFree)
     EXPECT_EQ(v.row(QStringLiteral("Select RoomState, RoomPrice From Room Where RoomIndex = 3")), QStringLiteral("空闲/12.5"));
     EXPECT_EQ(roomSearchCondition(QStringLiteral("羽'毛"), QString(), QStringLiteral("张"), QString()),
               QStringLiteral(" And (InStr(RoomName,'羽''毛')) And (InStr(RoomUser,'张'))"));
-    EXPECT_TRUE(deleteRoom(dm, 3));
+    EXPECT_TRUE(deleteRoom(dm, 3).saved);
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Room Where RoomIndex > 1")), QStringLiteral("1"));
 }
 

@@ -534,8 +534,8 @@ TEST_F(Ledger, DeletingAnAccountTakesItsRecordsAndResettles)
     insertVoucher(q, QStringLiteral("财务收入"), receivable, voucher(QStringLiteral("50")), 2, QDate(2026, 3, 1), &index);
     EXPECT_EQ(v.row(QStringLiteral("Select GetPaySum2, GetPaySum3 From GetPay Where GetPayIndex = %1").arg(receivable)),
               QStringLiteral("250/250"));
-    EXPECT_FALSE(deleteAccount(q, QStringLiteral("无此帐户")));
-    ASSERT_TRUE(deleteAccount(q, QStringLiteral("O'Brien")));
+    EXPECT_FALSE(deleteAccount(q, QStringLiteral("无此帐户")).saved);
+    ASSERT_TRUE(deleteAccount(q, QStringLiteral("O'Brien")).saved);
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From MoneyTable Where MoneyAccount = %1").arg(obrien)), QStringLiteral("0"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Account Where AccountIndex = %1").arg(obrien)), QStringLiteral("0"));
     EXPECT_EQ(v.row(QStringLiteral("Select GetPaySum2, GetPaySum3 From GetPay Where GetPayIndex = %1").arg(receivable)),

@@ -63,25 +63,26 @@ TEST_F(Tasks, TheListsHearWhatARuleChanged)
     QObject::connect(&dm.changes, &ChangeNotifier::roomsChanged, [&] { ++rooms; });
     QObject::connect(&dm.changes, &ChangeNotifier::billsChanged, [&] { ++bills; });
     QObject::connect(&dm.changes, &ChangeNotifier::moneyChanged, [&] { ++money; });
-    RoomTasks tasks(dm, options, &v.prompt);
+    RoomTasks tasks(dm, options);
     TaskTimes t{QStringLiteral("张三"), kNow, kNow.addSecs(3600)};
-    ASSERT_TRUE(tasks.startOrAdjust(2, t));
+    ASSERT_TRUE(tasks.startOrAdjust(2, t).saved);
     EXPECT_EQ(rooms, 1);
     EXPECT_EQ(bills + money, 0);
-    ASSERT_TRUE(tasks.checkout(settle()).done);
+    ASSERT_TRUE(tasks.checkout(settle()).saved);
     EXPECT_EQ(rooms, 2);
     EXPECT_EQ(bills, 1);
     EXPECT_EQ(money, 1);
     // A checkout that writes nothing tells nobody.
-    EXPECT_FALSE(tasks.checkout(settle()).done);
+    EXPECT_FALSE(tasks.checkout(settle()).saved);
     EXPECT_EQ(rooms + bills + money, 4);
 }
 
 TEST_F(Tasks, CheckoutWritesTheBillTheIncomeTheLinksAndFreesTheRoom)
 {
-    RoomTasks tasks(dm, options, &v.prompt);
-    const CheckoutResult r = tasks.checkout(settle());
-    ASSERT_TRUE(r.done) << v.prompt.messages.join(QLatin1Char('\n')).toStdString();
+    RoomTasks tasks(dm, options);
+    CheckoutResult r;
+    const SaveResult saved = tasks.checkout(settle(), &r);
+    ASSERT_TRUE(saved.saved) << saved.message.toStdString();
     EXPECT_EQ(r.billSerial, QStringLiteral("260315001"));
     EXPECT_EQ(r.billIndex, 2);
     const QString bill = QStringLiteral(" From Bill Where BillIndex = 2");
@@ -111,7 +112,8 @@ TEST_F(Tasks, CheckoutWritesTheBillTheIncomeTheLinksAndFreesTheRoom)
 
     // A second bill of the day counts on.
     v.exec(QStringLiteral("Update Room Set RoomState = '超时' Where RoomIndex = 2"));
-    EXPECT_EQ(tasks.checkout(settle()).billSerial, QStringLiteral("260315002"));
+    ASSERT_TRUE(tasks.checkout(settle(), &r).saved);
+    EXPECT_EQ(r.billSerial, QStringLiteral("260315002"));
     EXPECT_EQ(row(QStringLiteral("Select MoneySerial From MoneyTable Where MoneyRemark = '对应单据：260315002'")),
               QStringLiteral("SR26031502"));
 }
@@ -119,35 +121,34 @@ TEST_F(Tasks, CheckoutWritesTheBillTheIncomeTheLinksAndFreesTheRoom)
 TEST_F(Tasks, ARoomWithABookingReturnsToBooked)
 {
     v.exec(QStringLiteral("Insert Into Book (BookRoom, BookBeginTime, BookEndTime) Values ('O''Brien 1号', #2025-1-1 9:00#, #2025-1-1 10:00#)"));
-    RoomTasks tasks(dm, options, &v.prompt);
-    ASSERT_TRUE(tasks.checkout(settle()).done);
+    RoomTasks tasks(dm, options);
+    ASSERT_TRUE(tasks.checkout(settle()).saved);
     EXPECT_EQ(row(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("预订"));
     v.exec(QStringLiteral("Update Room Set RoomState = '占用' Where RoomIndex = 2"));
-    ASSERT_TRUE(tasks.cancel(2));
+    ASSERT_TRUE(tasks.cancel(2).saved);
     EXPECT_EQ(row(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("预订"));
 }
 
 TEST_F(Tasks, AZeroBillStillWritesItsIncome)
 {
-    RoomTasks tasks(dm, options, &v.prompt);
-    ASSERT_TRUE(tasks.checkout({2, QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("0.00"), kNow}).done);
+    RoomTasks tasks(dm, options);
+    ASSERT_TRUE(tasks.checkout({2, QStringLiteral("0.00"), QStringLiteral("0.00"), QStringLiteral("0.00"), kNow}).saved);
     EXPECT_EQ(row(QStringLiteral("Select MoneySum From MoneyTable Where MoneyRemark = '对应单据：260315001'")), QStringLiteral("0"));
 }
 
 TEST_F(Tasks, AWrongIncomeAccountWritesNothing)
 {
-    RoomTasks tasks(dm, options, &v.prompt);
+    RoomTasks tasks(dm, options);
     const QString before = snapshot();
     for (const char* value : {"abc", "2.5", "99", "1", "-2", ""}) {
         ASSERT_TRUE(options.write(opt::AccountForBill, QString::fromUtf8(value)));
-        v.prompt.messages.clear();
-        EXPECT_FALSE(tasks.checkout(settle()).done) << value;
-        ASSERT_EQ(v.prompt.messages.size(), 1) << value;
-        EXPECT_TRUE(v.prompt.messages[0].contains(QStringLiteral("结帐银行")));
+        const SaveResult refused = tasks.checkout(settle());
+        EXPECT_FALSE(refused.saved) << value;
+        EXPECT_TRUE(refused.message.contains(QStringLiteral("结帐银行"))) << value;
         EXPECT_EQ(snapshot(), before) << value;
     }
     ASSERT_TRUE(options.write(opt::AccountForBill, QStringLiteral("3")));
-    ASSERT_TRUE(tasks.checkout(settle()).done);
+    ASSERT_TRUE(tasks.checkout(settle()).saved);
     EXPECT_EQ(row(QStringLiteral("Select MoneyAccount From MoneyTable")), QStringLiteral("3"));
 }
 
@@ -160,34 +161,36 @@ TEST_F(Tasks, AFailingWriteInTheMiddleLeavesTheDataFileUnchanged)
             if (++writes == failing)
                 throw DbError(QStringLiteral("磁盘写入失败"));
         });
-        RoomTasks tasks(dm, options, &v.prompt);
-        EXPECT_FALSE(tasks.checkout(settle()).done) << "write " << failing;
+        RoomTasks tasks(dm, options);
+        const SaveResult refused = tasks.checkout(settle());
+        EXPECT_FALSE(refused.saved) << "write " << failing;
         EXPECT_EQ(snapshot(), before) << "write " << failing;
-        EXPECT_TRUE(v.prompt.messages.last().contains(QStringLiteral("磁盘写入失败")));
+        EXPECT_TRUE(refused.message.contains(QStringLiteral("磁盘写入失败"))) << refused.message.toStdString();
     }
     dm.ADOConnection1.setWriteHook({});
-    RoomTasks tasks(dm, options, &v.prompt);
-    EXPECT_TRUE(tasks.checkout(settle()).done) << "and afterwards the checkout goes through";
+    RoomTasks tasks(dm, options);
+    EXPECT_TRUE(tasks.checkout(settle()).saved) << "and afterwards the checkout goes through";
     EXPECT_EQ(row(QStringLiteral("Select BillSerial From Bill Where BillIndex > 1")), QStringLiteral("260315001"));
 }
 
 TEST_F(Tasks, AFreeRoomCannotBeSettledTwice)
 {
-    RoomTasks tasks(dm, options, &v.prompt);
-    ASSERT_TRUE(tasks.checkout(settle()).done);
-    EXPECT_FALSE(tasks.checkout(settle()).done);
+    RoomTasks tasks(dm, options);
+    ASSERT_TRUE(tasks.checkout(settle()).saved);
+    EXPECT_FALSE(tasks.checkout(settle()).saved);
     EXPECT_EQ(row(QStringLiteral("Select Count(*) From Bill Where BillIndex > 1")), QStringLiteral("1"));
 }
 
 TEST_F(Tasks, StartRefusesAnEndBeforeTheBegin)
 {
     v.exec(QStringLiteral("Update Room Set RoomState = '空闲' Where RoomIndex = 2"));
-    RoomTasks tasks(dm, options, &v.prompt);
+    RoomTasks tasks(dm, options);
     const QDateTime b(QDate(2026, 3, 15), QTime(10, 0));
-    EXPECT_FALSE(tasks.startOrAdjust(2, {QStringLiteral("李四"), b, b.addSecs(-1800), 0, QString()}));
-    EXPECT_EQ(v.prompt.messages.last(), QStringLiteral("结束时间 不得小于 开始时间"));
+    const SaveResult refused = tasks.startOrAdjust(2, {QStringLiteral("李四"), b, b.addSecs(-1800), 0, QString()});
+    EXPECT_FALSE(refused.saved);
+    EXPECT_EQ(refused.message, QStringLiteral("结束时间 不得小于 开始时间"));
     EXPECT_EQ(row(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("空闲"));
-    ASSERT_TRUE(tasks.startOrAdjust(2, {QStringLiteral("李四"), b, b, 3, QStringLiteral("（备注信息）")}));
+    ASSERT_TRUE(tasks.startOrAdjust(2, {QStringLiteral("李四"), b, b, 3, QStringLiteral("（备注信息）")}).saved);
     EXPECT_EQ(row(QStringLiteral("Select RoomState, RoomUser, RoomOtherCost, RoomNote From Room Where RoomIndex = 2")),
               QStringLiteral("占用/李四/3/"));
     EXPECT_EQ(row(QStringLiteral("Select RoomEndTime From Room Where RoomIndex = 2")), QStringLiteral("2026-03-15 10:00:00"));

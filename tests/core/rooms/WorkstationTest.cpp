@@ -103,12 +103,12 @@ TEST_F(Desks, AWriteAfterAnotherDesksCommitWaitsItsTurnInsteadOfFailing)
     entry.room = QStringLiteral("一号场");
     entry.reason = QStringLiteral("矿泉水");
     entry.amountText = QStringLiteral("3");
-    EXPECT_EQ(saveCostEntry(q, entry), QString());
-    RoomTasks tasks(dm, options, &prompt);
+    EXPECT_TRUE(saveCostEntry(q, entry).saved);
+    RoomTasks tasks(dm, options);
     v.exec(QStringLiteral("Update Room Set RoomUser = '赵六' Where RoomName = '二号场'"));
     TaskTimes t{QStringLiteral("张三"), QDateTime(QDate(2026, 3, 15), QTime(16, 0)), QDateTime(QDate(2026, 3, 15), QTime(19, 0))};
-    EXPECT_TRUE(tasks.startOrAdjust(2, t));
-    EXPECT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join(QLatin1Char('\n')).toStdString();
+    const SaveResult started = tasks.startOrAdjust(2, t);
+    EXPECT_TRUE(started.saved) << started.message.toStdString();
 }
 
 TEST_F(Desks, AnOpenLongListDoesNotBlockCheckout)
@@ -120,9 +120,9 @@ TEST_F(Desks, AnOpenLongListDoesNotBlockCheckout)
     ASSERT_EQ(list.fetchedCount(), 256);
     ASSERT_TRUE(list.canFetchMore());
     v.exec(QStringLiteral("Update Room Set RoomUser = '李四' Where RoomName = '二号场'"));  // the other desk commits
-    RoomTasks tasks(dm, options, &prompt);
-    const CheckoutResult r = tasks.checkout(settle());
-    EXPECT_TRUE(r.done) << prompt.messages.join(QLatin1Char('\n')).toStdString();
+    RoomTasks tasks(dm, options);
+    const SaveResult r = tasks.checkout(settle());
+    EXPECT_TRUE(r.saved) << r.message.toStdString();
     EXPECT_EQ(bills(), QStringLiteral("1"));
     // The list goes on where it was, to its last row.
     list.fetchAll();
@@ -138,8 +138,9 @@ TEST_F(Desks, ABusyFileIsWaitedForAndTheWaitIsShown)
     {
         LockHolder other(v.dataFile(), 1500);
         clock.start();
-        RoomTasks tasks(dm, options, &prompt);
-        EXPECT_TRUE(tasks.checkout(settle()).done) << prompt.messages.join(QLatin1Char('\n')).toStdString();
+        RoomTasks tasks(dm, options);
+        const SaveResult r = tasks.checkout(settle());
+        EXPECT_TRUE(r.saved) << r.message.toStdString();
     }
     EXPECT_GE(clock.elapsed(), 1000) << "it waited for the other desk";
     EXPECT_EQ(bills(), QStringLiteral("1"));
@@ -152,13 +153,14 @@ TEST_F(Desks, ABusyFileIsWaitedForAndTheWaitIsShown)
 TEST_F(Desks, AWaitThatRunsOutSaysSoAndWritesNothing)
 {
     dm.ADOConnection1.setBusyTimeout(700);
+    SaveResult refused;
     {
         LockHolder other(v.dataFile(), 2000);
-        RoomTasks tasks(dm, options, &prompt);
-        EXPECT_FALSE(tasks.checkout(settle()).done);
+        RoomTasks tasks(dm, options);
+        refused = tasks.checkout(settle());
     }
-    ASSERT_FALSE(prompt.messages.isEmpty());
-    EXPECT_TRUE(prompt.messages.last().contains(QStringLiteral("数据文件正被其他工作站或程序占用"))) << prompt.messages.last().toStdString();
+    EXPECT_FALSE(refused.saved);
+    EXPECT_TRUE(refused.message.contains(QStringLiteral("数据文件正被其他工作站或程序占用"))) << refused.message.toStdString();
     EXPECT_EQ(bills(), QStringLiteral("0"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select RoomState From Room Where RoomIndex = 2")), QStringLiteral("占用"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From MoneyTable")), QStringLiteral("0"));
@@ -219,7 +221,7 @@ TEST(TwoDesks, WorkSideBySideWithoutARefusedWrite)
         dm.setConnectionString(BuildConnectionString(v.dataFile(), QStringLiteral("DrunoMel")));
         dm.connect();
         Options options(v.iniFile(), v.dir());
-        RoomTasks tasks(dm, options, &prompt);
+        RoomTasks tasks(dm, options);
         Query list(dm.ADOConnection1);  // a long list left open on this desk
         list.setSql(QStringLiteral("Select * From Book"));
         list.open();
@@ -233,23 +235,28 @@ TEST(TwoDesks, WorkSideBySideWithoutARefusedWrite)
             const int room = 2 + first + n % 4;
             const QDateTime now = QDateTime::currentDateTime();
             TaskTimes t{QStringLiteral("顾客"), now, now.addSecs(3600)};
-            if (!tasks.startOrAdjust(room, t))
+            if (const SaveResult r = tasks.startOrAdjust(room, t); !r.saved) {
+                prompt.inform(r.message);
                 break;
+            }
             costs.setSql(QStringLiteral("Select * From Cost"));
             costs.open();
             CostEntryInput e;
             e.room = QStringLiteral("场%1").arg(room - 2);
             e.reason = QStringLiteral("矿泉水");
             e.amountText = QStringLiteral("3");
-            if (const QString m = saveCostEntry(costs, e); !m.isEmpty())
-                prompt.inform(m);
+            if (const SaveResult r = saveCostEntry(costs, e); !r.saved)
+                prompt.inform(r.message);
             costs.close();
             // A voucher window opened before the checkout proposes a number
             // that the checkout (or the other desk) may take first.
             const ProposedSerial proposed{MakeMoneySerial(costs, words::moneyIn(), now.date(), options.read(opt::MoneyIndex)),
                                           now.date(), options.read(opt::MoneyIndex)};
-            if (tasks.checkout({room, QStringLiteral("15.00"), QStringLiteral("3.00"), QStringLiteral("18.00"), now}).done)
+            if (const SaveResult r = tasks.checkout({room, QStringLiteral("15.00"), QStringLiteral("3.00"), QStringLiteral("18.00"), now});
+                r.saved)
                 ++settled;
+            else
+                prompt.inform(r.message);
             VoucherInput voucher{proposed.serial, QStringLiteral("银行存款"), QStringLiteral("顾客"), now.date(), QStringLiteral("5"),
                                  QStringLiteral("销售收入"), QString(), QStringLiteral("现金"), QStringLiteral("收据"), QString(),
                                  proposed};

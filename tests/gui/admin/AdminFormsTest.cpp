@@ -270,23 +270,23 @@ TEST_F(Admin, WordListsAskForTheirWords)
     s.prepare();
     WordLists* lists = s.wordLists();
     words.answers = {QStringLiteral("现金")};
-    test::click(lists->list(2)->parentWidget(), QStringLiteral("新增"));
+    test::click(lists->list(WordList::PaymentTypes)->parentWidget(), QStringLiteral("新增"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("存在同名的类别，请改名"));
     EXPECT_EQ(words.prompts.last(), QStringLiteral("请输入新类别的名称"));
     EXPECT_EQ(words.captions.last(), QStringLiteral("参数设置"));
     words.answers = {QStringLiteral("王业务")};
-    test::click(lists->list(5)->parentWidget(), QStringLiteral("新增"));
-    ASSERT_EQ(lists->list(5)->count(), 1);
-    EXPECT_EQ(lists->list(5)->currentItem()->text(), QStringLiteral("王业务"));
+    test::click(lists->list(WordList::Salesmen)->parentWidget(), QStringLiteral("新增"));
+    ASSERT_EQ(lists->list(WordList::Salesmen)->count(), 1);
+    EXPECT_EQ(lists->list(WordList::Salesmen)->currentItem()->text(), QStringLiteral("王业务"));
     words.answers = {QString()};
-    test::click(lists->list(5)->parentWidget(), QStringLiteral("修改"));
+    test::click(lists->list(WordList::Salesmen)->parentWidget(), QStringLiteral("修改"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("业务员名称不能为空"));
-    lists->list(4)->setCurrentRow(-1);
-    test::click(lists->list(4)->parentWidget(), QStringLiteral("删除"));
+    lists->list(WordList::Customers)->setCurrentRow(-1);
+    test::click(lists->list(WordList::Customers)->parentWidget(), QStringLiteral("删除"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("请先选中要删除的客户名称"));
     prompt.setNextAnswer(true);
-    test::click(lists->list(5)->parentWidget(), QStringLiteral("删除"));
-    EXPECT_EQ(lists->list(5)->count(), 0);
+    test::click(lists->list(WordList::Salesmen)->parentWidget(), QStringLiteral("删除"));
+    EXPECT_EQ(lists->list(WordList::Salesmen)->count(), 0);
 }
 
 TEST_F(Admin, BackUpRestoreAndClear)

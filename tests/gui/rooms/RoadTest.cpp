@@ -231,9 +231,9 @@ TEST_F(Road, TheBoardFollowsARuleWithoutBeingAsked)
     addRoom(QStringLiteral("壁球馆"), QStringLiteral("计次收费"), QStringLiteral("30"));
     TFormMain& board = app->formMain();
     EXPECT_EQ(board.countLabel(2)->text(), QStringLiteral("占用：0"));
-    RoomTasks tasks(app->dataModule(), app->context().options(), &prompt);
+    RoomTasks tasks(app->dataModule(), app->context().options());
     const QDateTime now = Clock::now();
-    ASSERT_TRUE(tasks.startOrAdjust(2, {QStringLiteral("顾客"), now, now.addSecs(3600)}));
+    ASSERT_TRUE(tasks.startOrAdjust(2, {QStringLiteral("顾客"), now, now.addSecs(3600)}).saved);
     EXPECT_EQ(board.countLabel(2)->text(), QStringLiteral("占用：1")) << "no RefreshBoard called";
 }
 

@@ -80,7 +80,7 @@ TEST_F(Panel, DeletingAsksFirst)
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From CostReason")), QStringLiteral("2"));
     EXPECT_EQ(panel.grid()->model()->rowCount(), 2);
     // A window's own deletion reports its failure.
-    panel.remove = [](int) { return QStringLiteral("该记录已被使用，不能删除"); };
+    panel.remove = [](int) { return SaveResult::refused(QStringLiteral("该记录已被使用，不能删除")); };
     prompt.setNextAnswer(true);
     test::click(&panel, QStringLiteral("删除"));
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("该记录已被使用，不能删除"));
