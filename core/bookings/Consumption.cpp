@@ -13,15 +13,19 @@ QString openConsumptionSql(const QString& roomName)
            + QStringLiteral(")");
 }
 
-double openConsumptionTotal(Query& q, const QString& roomName)
+SaveResult openConsumptionTotal(Query& q, const QString& roomName, double* total)
 {
-    if (!OpenQuery(q, QStringLiteral("Select Sum(CostMoney) As TotalCost From Cost Where (CostBill = 0) And (CostRoom = ")
-                          + quoted(roomName) + QStringLiteral(")"),
-                   words::dbOpenFailed()))
-        return 0;
-    const double total = q.eof() ? 0 : q.num(QStringLiteral("TotalCost"));
-    q.close();
-    return total;
+    *total = 0;
+    return attempt(
+        q,
+        [&] {
+            q.setSql(QStringLiteral("Select Sum(CostMoney) As TotalCost From Cost Where (CostBill = 0) And (CostRoom = ")
+                     + quoted(roomName) + QStringLiteral(")"));
+            q.open();
+            *total = q.eof() ? 0 : q.num(QStringLiteral("TotalCost"));
+            return SaveResult::done();
+        },
+        words::dbOpenFailed());
 }
 
 SaveResult saveCostEntry(Query& q, const CostEntryInput& in)
@@ -80,17 +84,22 @@ SaveResult storeCatalogueItem(Query& q, const QString& item, const QString& amou
     return r.saved ? r : SaveResult::refused(QStringLiteral("数据库打开失败：") + r.message);
 }
 
-bool cataloguePrice(Query& q, const QString& item, double* price)
+SaveResult cataloguePrice(Query& q, const QString& item, double* price, bool* found)
 {
-    if (item.isEmpty()
-        || !OpenQuery(q, QStringLiteral("Select * From CostReason Where CostReasonName = ") + quoted(item),
-                      words::dbOpenFailed()))
-        return false;
-    const bool found = !q.eof();
-    if (found)
-        *price = q.num(QStringLiteral("CostReasonPrice"));
-    q.close();
-    return found;
+    *found = false;
+    if (item.isEmpty())
+        return SaveResult::done();
+    return attempt(
+        q,
+        [&] {
+            q.setSql(QStringLiteral("Select * From CostReason Where CostReasonName = ") + quoted(item));
+            q.open();
+            *found = !q.eof();
+            if (*found)
+                *price = q.num(QStringLiteral("CostReasonPrice"));
+            return SaveResult::done();
+        },
+        words::dbOpenFailed());
 }
 
 }  // namespace velbrisk

@@ -12,8 +12,8 @@ class Query;
 
 // The open entries of a room (CostBill = 0).
 QString openConsumptionSql(const QString& roomName);
-// Their sum; 0 when there are none or the query fails (shown).
-double openConsumptionTotal(Query& q, const QString& roomName);
+// Their sum; 0 when there are none.
+SaveResult openConsumptionTotal(Query& q, const QString& roomName, double* total);
 
 struct CostEntryInput {
     bool isNew = true;
@@ -37,7 +37,7 @@ SaveResult saveCostEntry(Query& q, const CostEntryInput& in);
 SaveResult storeCatalogueItem(Query& q, const QString& item, const QString& amountText);
 
 // The catalogue price of an item, when it is in the catalogue.
-bool cataloguePrice(Query& q, const QString& item, double* price);
+SaveResult cataloguePrice(Query& q, const QString& item, double* price, bool* found);
 
 }  // namespace velbrisk
 

@@ -10,17 +10,21 @@
 
 namespace velbrisk {
 
-GetPayFigures getPayFigures(Query& q, int index)
+SaveResult getPayFigures(Query& q, int index, GetPayFigures* out)
 {
-    GetPayFigures f;
+    *out = {};
     if (index <= 1)
-        return f;
-    if (!OpenQuery(q, QStringLiteral("Select * From GetPay Where GetPayIndex = ") + QString::number(index), words::dbOpenFailed()))
-        return f;
-    if (!q.eof())
-        f = {q.num(QStringLiteral("GetPaySum")), q.num(QStringLiteral("GetPaySum2")), q.num(QStringLiteral("GetPaySum3"))};
-    q.close();
-    return f;
+        return SaveResult::done();
+    return attempt(
+        q,
+        [&] {
+            q.setSql(QStringLiteral("Select * From GetPay Where GetPayIndex = ") + QString::number(index));
+            q.open();
+            if (!q.eof())
+                *out = {q.num(QStringLiteral("GetPaySum")), q.num(QStringLiteral("GetPaySum2")), q.num(QStringLiteral("GetPaySum3"))};
+            return SaveResult::done();
+        },
+        words::dbOpenFailed());
 }
 
 QString linkedVouchersSql(int index)
@@ -84,11 +88,11 @@ SaveResult updateGetPay(Query& q, int index, const GetPayInput& in, double settl
     });
 }
 
-bool rollBackGetPay(Query& q, int index, bool* vouchersDeleted)
+SaveResult rollBackGetPay(Query& q, int index, bool* vouchersDeleted)
 {
     *vouchersDeleted = false;
     if (index <= 1)
-        return false;
+        return SaveResult::refused(QString());
     const QString key = QString::number(index);
     bool deleted = false;
     const SaveResult r = writeAll(q, [&] {
@@ -104,21 +108,21 @@ bool rollBackGetPay(Query& q, int index, bool* vouchersDeleted)
         q.execSql();
         return SaveResult::done();
     });
-    if (!r.saved && !r.message.isEmpty())
-        if (Reporter* reporter = q.connection().reporter())
-            reporter->inform(r.message);
     *vouchersDeleted = r.saved && deleted;
-    return r.saved;
+    return r;
 }
 
-int linkedMoneyCount(Query& q, int index)
+SaveResult linkedMoneyCount(Query& q, int index, int* count)
 {
-    if (!OpenQuery(q, QStringLiteral("Select Count(*) As LinkedCount From MoneyTable Where MoneyGetPay = ") + QString::number(index),
-                   words::dbOpenFailed()))
-        return -1;
-    const int n = int(q.integer(QStringLiteral("LinkedCount")));
-    q.close();
-    return n;
+    return attempt(
+        q,
+        [&] {
+            q.setSql(QStringLiteral("Select Count(*) As LinkedCount From MoneyTable Where MoneyGetPay = ") + QString::number(index));
+            q.open();
+            *count = int(q.integer(QStringLiteral("LinkedCount")));
+            return SaveResult::done();
+        },
+        words::dbOpenFailed());
 }
 
 SaveResult deleteGetPay(Query& q, int index, bool withMoney)

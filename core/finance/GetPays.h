@@ -27,7 +27,7 @@ struct GetPayFigures {
 };
 // The figures of record `index`; zeros for the reserved row 1 (a new record
 // not saved yet) and for a record that is gone.
-GetPayFigures getPayFigures(Query& q, int index);
+SaveResult getPayFigures(Query& q, int index, GetPayFigures* out);
 // The vouchers linked to record `index`; none for the reserved row 1.
 QString linkedVouchersSql(int index);
 
@@ -39,10 +39,10 @@ SaveResult insertGetPay(Query& q, const QString& kind, const GetPayInput& in, do
 SaveResult updateGetPay(Query& q, int index, const GetPayInput& in, double settled, bool isNew);
 // Takes back a new record created for its first voucher: the vouchers linked
 // to it and the record, in one transaction. `vouchersDeleted` tells whether
-// any voucher went. False when nothing was there.
-bool rollBackGetPay(Query& q, int index, bool* vouchersDeleted);
+// any voucher went. Refused without a message when nothing was there.
+SaveResult rollBackGetPay(Query& q, int index, bool* vouchersDeleted);
 // How many money records settle record `index`.
-int linkedMoneyCount(Query& q, int index);
+SaveResult linkedMoneyCount(Query& q, int index, int* count);
 // Deletes record `index`, with its money records when `withMoney`: one transaction.
 SaveResult deleteGetPay(Query& q, int index, bool withMoney);
 

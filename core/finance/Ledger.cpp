@@ -70,23 +70,22 @@ QString balanceIcon(int accountType, double balance, double moneySum)
 QString AccountTileData::balanceText() const { return FormatRounded(balance) + QStringLiteral(" 元"); }
 QString AccountTileData::monthText() const { return FormatRounded(month) + QStringLiteral(" 元"); }
 
-TilePage loadTilePage(Query& q, const QString& searchCondition, const QString& bookFilter, const QString& order,
-                      int page, const QDate& day)
+SaveResult loadTilePage(Query& q, const QString& searchCondition, const QString& bookFilter, const QString& order,
+                        int page, const QDate& day, TilePage* out)
 {
-    TilePage out;
-    if (!OpenQuery(q, QStringLiteral("Select * From Account Where (AccountIndex > 1)") + searchCondition + bookFilter + order,
-                   QStringLiteral("刷新帐户房子时出错"))) {
-        out.ok = false;
-        return out;
-    }
-    out.accountCount = q.recordCount();
-    out.previous = page > 0;
-    out.next = (page + 1) * AccountPageSize < out.accountCount;
-    const QDate first(day.year(), day.month(), 1);
-    const QDate last(day.year(), day.month(), day.daysInMonth());
-    Connection& c = q.connection();
-    try {
-        for (q.moveTo(page * AccountPageSize); !q.eof() && out.tiles.size() < AccountPageSize; q.next()) {
+    TilePage result;
+    bool listed = false;  // the accounts read: a later failure is of their sums
+    const SaveResult r = attempt(q, [&] {
+        q.setSql(QStringLiteral("Select * From Account Where (AccountIndex > 1)") + searchCondition + bookFilter + order);
+        q.open();
+        listed = true;
+        result.accountCount = q.recordCount();
+        result.previous = page > 0;
+        result.next = (page + 1) * AccountPageSize < result.accountCount;
+        const QDate first(day.year(), day.month(), 1);
+        const QDate last(day.year(), day.month(), day.daysInMonth());
+        Connection& c = q.connection();
+        for (q.moveTo(page * AccountPageSize); !q.eof() && result.tiles.size() < AccountPageSize; q.next()) {
             AccountTileData t;
             t.index = int(q.integer(QStringLiteral("AccountIndex")));
             t.name = q.str(QStringLiteral("AccountName"));
@@ -97,52 +96,50 @@ TilePage loadTilePage(Query& q, const QString& searchCondition, const QString& b
             t.month = moneySumBetween(c, {t.index}, first, last);
             t.icon = balanceIcon(t.type, t.balance, t.moneySum);
             t.red = jetRound(t.balance, 2) < 0;
-            out.tiles << t;
+            result.tiles << t;
         }
-    } catch (const DbError& e) {
-        if (Reporter* r = c.reporter())
-            r->inform(QStringLiteral("统计帐户金额时出错"));
-        out.ok = false;
-    }
-    q.close();
-    return out;
+        return SaveResult::done();
+    });
+    if (!r.saved)
+        return SaveResult::refused(listed ? QStringLiteral("统计帐户金额时出错") : QStringLiteral("刷新帐户房子时出错"));
+    *out = result;
+    return r;
 }
 
-std::optional<DaySummary> daySummary(Query& q, const QString& bookFilter, bool bookTransfersInside, const QDate& day)
+SaveResult daySummary(Query& q, const QString& bookFilter, bool bookTransfersInside, const QDate& day, DaySummary* out)
 {
     DaySummary s;
-    try {
-        q.setSql(QStringLiteral("Select Round(Sum(AccountBase),2) As TotalSum From Account Where (AccountIndex > 1)") + bookFilter);
-        q.open();
-        s.base = q.num(QStringLiteral("TotalSum"));
-        q.close();
-        const QList<int> accounts = bookAccounts(q, bookFilter);
-        Connection& c = q.connection();
-        s.previous = s.base + moneySumBefore(c, accounts, day);
-        s.closing = s.base + moneySumThrough(c, accounts, day);
-        const QString transfers = bookTransfersInside
-                                      ? QStringLiteral("(MoneyReason <> '帐户平调') And (MoneyReason <> '帐簿平调') ")
-                                      : QStringLiteral("(MoneyReason <> '帐户平调') ");
-        const QString head = QStringLiteral("Select Round(Sum(MoneySum),2) As TodayDateMoney, Count(MoneyIndex) As TodayDateCount "
-                                            "From Account,MoneyTable Where (AccountIndex = MoneyAccount) And ")
-                             + transfers + QStringLiteral("And (MoneyCreateTime = ") + jetDate(day);
-        q.setSql(head + QStringLiteral(") And (MoneySum >= 0)") + bookFilter);
-        q.open();
-        s.income = q.num(QStringLiteral("TodayDateMoney"));
-        s.incomeCount = int(q.integer(QStringLiteral("TodayDateCount")));
-        q.close();
-        q.setSql(head + QStringLiteral(") And (MoneySum < 0)") + bookFilter);
-        q.open();
-        s.expense = -q.num(QStringLiteral("TodayDateMoney"));
-        s.expenseCount = int(q.integer(QStringLiteral("TodayDateCount")));
-        q.close();
-    } catch (const Failure&) {
-        q.close();
-        if (Reporter* r = q.connection().reporter())
-            r->inform(words::dbOpenFailed());
-        return std::nullopt;
-    }
-    return s;
+    const SaveResult r = attempt(
+        q,
+        [&] {
+            q.setSql(QStringLiteral("Select Round(Sum(AccountBase),2) As TotalSum From Account Where (AccountIndex > 1)") + bookFilter);
+            q.open();
+            s.base = q.num(QStringLiteral("TotalSum"));
+            q.close();
+            const QList<int> accounts = bookAccounts(q, bookFilter);
+            Connection& c = q.connection();
+            s.previous = s.base + moneySumBefore(c, accounts, day);
+            s.closing = s.base + moneySumThrough(c, accounts, day);
+            const QString transfers = bookTransfersInside
+                                          ? QStringLiteral("(MoneyReason <> '帐户平调') And (MoneyReason <> '帐簿平调') ")
+                                          : QStringLiteral("(MoneyReason <> '帐户平调') ");
+            const QString head = QStringLiteral("Select Round(Sum(MoneySum),2) As TodayDateMoney, Count(MoneyIndex) As TodayDateCount "
+                                                "From Account,MoneyTable Where (AccountIndex = MoneyAccount) And ")
+                                 + transfers + QStringLiteral("And (MoneyCreateTime = ") + jetDate(day);
+            q.setSql(head + QStringLiteral(") And (MoneySum >= 0)") + bookFilter);
+            q.open();
+            s.income = q.num(QStringLiteral("TodayDateMoney"));
+            s.incomeCount = int(q.integer(QStringLiteral("TodayDateCount")));
+            q.setSql(head + QStringLiteral(") And (MoneySum < 0)") + bookFilter);
+            q.open();
+            s.expense = -q.num(QStringLiteral("TodayDateMoney"));
+            s.expenseCount = int(q.integer(QStringLiteral("TodayDateCount")));
+            return SaveResult::done();
+        },
+        words::dbOpenFailed());
+    if (r.saved)
+        *out = s;
+    return r;
 }
 
 QString dayCountText(int count, double amount)

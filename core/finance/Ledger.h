@@ -2,6 +2,8 @@
 // The finance ledger's rules without windows: the account book, the account
 // tiles with their balances, the day ledger's figures and the money grids'
 // columns and statements.
+#include "core/data/SaveResult.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -69,7 +71,6 @@ struct AccountTileData {
 };
 
 struct TilePage {
-    bool ok = true;  // false after a failed query (already shown)
     int accountCount = 0;
     QList<AccountTileData> tiles;  // at most AccountPageSize
     bool previous = false;
@@ -77,9 +78,10 @@ struct TilePage {
 };
 
 // The accounts of `page` under the search condition and book filter, in the
-// order given, with their figures on `day`.
-TilePage loadTilePage(Query& q, const QString& searchCondition, const QString& bookFilter, const QString& order,
-                      int page, const QDate& day);
+// order given, with their figures on `day`, into `out`. Refused with
+// "刷新帐户房子时出错" or "统计帐户金额时出错".
+SaveResult loadTilePage(Query& q, const QString& searchCondition, const QString& bookFilter, const QString& order,
+                        int page, const QDate& day, TilePage* out);
 
 // ---- the day ledger
 
@@ -92,8 +94,8 @@ struct DaySummary {
     int expenseCount = 0;
     double expense = 0;  // a positive amount
 };
-// The figures of day `day` in the book; nullopt after a failed query (shown).
-std::optional<DaySummary> daySummary(Query& q, const QString& bookFilter, bool bookTransfersInside, const QDate& day);
+// The figures of day `day` in the book, into `out`; refused with "数据库打开失败".
+SaveResult daySummary(Query& q, const QString& bookFilter, bool bookTransfersInside, const QDate& day, DaySummary* out);
 
 // "共 3 笔～120.5 元"
 QString dayCountText(int count, double amount);

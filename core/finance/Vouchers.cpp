@@ -5,6 +5,7 @@
 #include "core/data/Numbering.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/Query.h"
+#include "core/data/WordLists.h"
 #include "core/data/Words.h"
 
 namespace velbrisk {
@@ -34,15 +35,17 @@ SaveResult checkVoucher(Query& q, const VoucherInput& in, int* accountIndex)
         return SaveResult::refused(QStringLiteral("请选择帐款类别"), QStringLiteral("Type"));
     if (in.token.isEmpty())
         return SaveResult::refused(QStringLiteral("请选择帐款凭证"), QStringLiteral("Token"));
-    if (!OpenQuery(q, QStringLiteral("Select * From Account Where AccountName = ") + quoted(in.account), words::dbOpenFailed()))
-        return SaveResult::refused(QString());
-    if (q.eof()) {
-        q.close();
-        return SaveResult::refused(QStringLiteral("找不到所需要的帐户"), QStringLiteral("Account"));
-    }
-    *accountIndex = int(q.integer(QStringLiteral("AccountIndex")));
-    q.close();
-    return SaveResult::done();
+    return attempt(
+        q,
+        [&] {
+            q.setSql(QStringLiteral("Select * From Account Where AccountName = ") + quoted(in.account));
+            q.open();
+            if (q.eof())
+                return SaveResult::refused(QStringLiteral("找不到所需要的帐户"), QStringLiteral("Account"));
+            *accountIndex = int(q.integer(QStringLiteral("AccountIndex")));
+            return SaveResult::done();
+        },
+        words::dbOpenFailed());
 }
 
 namespace {
@@ -171,39 +174,48 @@ void recomputeGetPay(Query& q, int getPayIndex)
     q.close();
 }
 
-bool hasGetPays(Query& q, const QString& customer, const QString& getPayKind)
+SaveResult hasGetPays(Query& q, const QString& customer, const QString& getPayKind, bool* found)
 {
-    if (!OpenQuery(q,
-                   QStringLiteral("Select * From GetPay Where (GetPayUser = ") + quoted(customer)
-                       + QStringLiteral(") And (GetPayKind = ") + quoted(getPayKind) + QStringLiteral(")"),
-                   words::dbOpenFailed()))
-        return false;
-    const bool found = !q.eof();
-    q.close();
-    return found;
+    *found = false;
+    return attempt(
+        q,
+        [&] {
+            q.setSql(QStringLiteral("Select * From GetPay Where (GetPayUser = ") + quoted(customer)
+                     + QStringLiteral(") And (GetPayKind = ") + quoted(getPayKind) + QStringLiteral(")"));
+            q.open();
+            *found = !q.eof();
+            return SaveResult::done();
+        },
+        words::dbOpenFailed());
 }
 
 SaveResult saveCustomer(Query& q, const QString& customer)
 {
     if (customer.isEmpty())
         return SaveResult::refused(QStringLiteral("客户名称不能为空"), QStringLiteral("Customer"));
-    if (!OpenQuery(q,
-                   QStringLiteral("Select * From Parameter Where (ParameterType =  4) And (ParameterValue = ")
-                       + quoted(customer) + QStringLiteral(")"),
-                   QStringLiteral("读入客户名称失败")))
-        return SaveResult::refused(QString());
     // The column compares without regard to case; the list keeps words as typed.
     bool present = false;
-    for (q.first(); !q.eof(); q.next())
-        present = present || q.str(QStringLiteral("ParameterValue")) == customer;
-    q.close();
+    const SaveResult read = attempt(
+        q,
+        [&] {
+            q.setSql(QStringLiteral("Select * From Parameter Where (ParameterType =  %1) And (ParameterValue = ")
+                         .arg(storedType(WordList::Customers))
+                     + quoted(customer) + QStringLiteral(")"));
+            q.open();
+            for (q.first(); !q.eof(); q.next())
+                present = present || q.str(QStringLiteral("ParameterValue")) == customer;
+            return SaveResult::done();
+        },
+        QStringLiteral("读入客户名称失败"));
+    if (!read.saved)
+        return read;
     if (present)
         return SaveResult::done(QStringLiteral("客户名称保存成功"));
     return writeAll(q, [&] {
         q.setSql(QStringLiteral("Select * From Parameter"));
         q.open();
         q.insert();
-        q.setValue(QStringLiteral("ParameterType"), 4);
+        q.setValue(QStringLiteral("ParameterType"), storedType(WordList::Customers));
         q.setValue(QStringLiteral("ParameterValue"), customer);
         q.post();
         q.close();

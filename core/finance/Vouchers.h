@@ -64,7 +64,7 @@ SaveResult deleteVoucher(Query& q, int moneyIndex);
 void recomputeGetPay(Query& q, int getPayIndex);
 
 // Whether the customer has receivables ("应收") or payables ("应付").
-bool hasGetPays(Query& q, const QString& customer, const QString& getPayKind);
+SaveResult hasGetPays(Query& q, const QString& customer, const QString& getPayKind, bool* found);
 
 // "保存客户": adds the customer to the word list when missing.
 SaveResult saveCustomer(Query& q, const QString& customer);

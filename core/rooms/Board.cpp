@@ -1,6 +1,7 @@
 #include "core/rooms/Board.h"
 
-#include "core/data/Platform.h"
+#include "core/data/JetSql.h"
+
 #include "core/data/PublicFunction.h"
 #include "core/data/Query.h"
 #include "core/data/Words.h"
@@ -56,42 +57,46 @@ QString statePicture80(const QString& state)
     return QStringLiteral("Res/") + stateColour(state) + QStringLiteral("80.jpg");
 }
 
-BoardCounts countRooms(Query& q, bool* ok)
+SaveResult countRooms(Query& q, BoardCounts* out)
 {
     BoardCounts c;
     int* targets[] = {&c.free, &c.booked, &c.occupied, &c.overtime};
-    const char* words[] = {"空闲", "预订", "占用", "超时"};
-    *ok = false;
-    for (int i = 0; i < 4; ++i) {
-        if (!OpenQuery(q, QStringLiteral("Select * From Room Where (RoomIndex > 1) And (RoomState = '")
-                              + QString::fromUtf8(words[i]) + QStringLiteral("')"),
-                       words::dbOpenFailed()))
-            return c;
-        *targets[i] = q.recordCount();
-    }
-    if (!OpenQuery(q, QStringLiteral("Select * From Room Where (RoomIndex > 1)"), words::dbOpenFailed()))
-        return c;
-    c.total = q.recordCount();
-    q.close();
-    *ok = true;
-    return c;
+    const QString states[] = {words::roomFree(), words::roomBooked(), words::roomOccupied(), words::roomOvertime()};
+    const SaveResult r = attempt(
+        q,
+        [&] {
+            for (int i = 0; i < 4; ++i) {
+                q.setSql(QStringLiteral("Select * From Room Where (RoomIndex > 1) And (RoomState = ") + quoted(states[i])
+                         + QStringLiteral(")"));
+                q.open();
+                *targets[i] = q.recordCount();
+            }
+            q.setSql(QStringLiteral("Select * From Room Where (RoomIndex > 1)"));
+            q.open();
+            c.total = q.recordCount();
+            return SaveResult::done();
+        },
+        words::dbOpenFailed());
+    if (r.saved)
+        *out = c;
+    return r;
 }
 
-BoardPage refreshBoard(Query& q, TileSlots& tiles, const QString& filterText, const QString& sortText, int page,
-                       int pageSize)
+SaveResult refreshBoard(Query& q, TileSlots& tiles, const QString& filterText, const QString& sortText, int page,
+                        int pageSize, BoardPage* out)
 {
     BoardPage result;
-    if (!OpenQuery(q, QStringLiteral("Select * From Room Where (RoomIndex > 1)") + filterClause(filterText)
-                          + orderClause(sortText),
-                   QStringLiteral("刷新房间时出错")))
-        return result;
-    result.ok = true;
-    try {
-        if (q.isEmpty()) {
-            result.empty = true;
-            for (int i = 0; i < pageSize && i < kTileCount; ++i)
-                tiles[i].visible = false;
-        } else {
+    const SaveResult rooms = attempt(
+        q,
+        [&] {
+            q.setSql(QStringLiteral("Select * From Room Where (RoomIndex > 1)") + filterClause(filterText) + orderClause(sortText));
+            q.open();
+            if (q.isEmpty()) {
+                result.empty = true;
+                for (int i = 0; i < pageSize && i < kTileCount; ++i)
+                    tiles[i].visible = false;
+                return SaveResult::done();
+            }
             const int n = q.recordCount();
             result.nextEnabled = (page + 1) * pageSize < n;
             result.priorEnabled = page > 0;
@@ -120,18 +125,18 @@ BoardPage refreshBoard(Query& q, TileSlots& tiles, const QString& filterText, co
                 }
                 q.next();
             }
-        }
-        q.close();
-    } catch (const Failure& e) {
-        q.close();
-        if (Reporter* r = q.connection().reporter())
-            r->inform(e.message());
-    }
-    bool countsOk = false;
-    const BoardCounts counts = countRooms(q, &countsOk);
-    if (countsOk)
+            return SaveResult::done();
+        },
+        QStringLiteral("刷新房间时出错"));
+    if (!rooms.saved)
+        return rooms;
+    BoardCounts counts;
+    const SaveResult counted = countRooms(q, &counts);
+    if (counted.saved)
         result.counts = counts;
-    return result;
+    *out = result;
+    // The page is shown either way; a count that failed is said.
+    return SaveResult::done(counted.saved ? QString() : counted.message);
 }
 
 }  // namespace velbrisk

@@ -1,8 +1,10 @@
 #pragma once
 // The room board's rules: which rooms a page shows, the tile tiles that the
 // countdown works on, and the counts per state.
-#include <QDateTime>
+#include "core/data/SaveResult.h"
 #include "core/data/Words.h"
+
+#include <QDateTime>
 #include <QString>
 #include <array>
 #include <optional>
@@ -42,7 +44,6 @@ struct BoardCounts {
 };
 
 struct BoardPage {
-    bool ok = false;          // false: the room query failed (tiles unchanged)
     bool empty = false;       // no room matches: show the placeholder
     bool priorEnabled = false;
     bool nextEnabled = false;
@@ -50,11 +51,14 @@ struct BoardPage {
 };
 
 // RefreshBoard: loads page `page` of `pageSize` rooms under the filter and
-// sort texts of the board's lists into the tiles, and the counts. Runs on
-// `query` (the first scratch query); failures are reported through it.
-BoardPage refreshBoard(Query& query, TileSlots& tiles, const QString& filterText, const QString& sortText,
-                       int page, int pageSize);
+// sort texts of the board's lists into the tiles, and the counts, into `out`.
+// Runs on `query` (the first scratch query). Refused with "刷新房间时出错"
+// when the rooms cannot be read (tiles unchanged); a count that cannot be
+// read leaves the counts unset and its message in the result.
+SaveResult refreshBoard(Query& query, TileSlots& tiles, const QString& filterText, const QString& sortText, int page,
+                        int pageSize, BoardPage* out);
 
-BoardCounts countRooms(Query& query, bool* ok);
+// The rooms per state; refused with "数据库打开失败".
+SaveResult countRooms(Query& query, BoardCounts* out);
 
 }  // namespace velbrisk

@@ -190,9 +190,12 @@ void TFormMain::RefreshBoard()
     const int pageSize = m_largeBoard ? 36 : 18;
     m_priorPage->setEnabled(false);
     m_nextPage->setEnabled(false);
-    const BoardPage page = refreshBoard(m_ctx.dm.ADOQueryTemp, m_slots, m_filter->currentText(), m_sort->currentText(),
-                                        m_roomPage, pageSize);
-    if (!page.ok)
+    BoardPage page;
+    const SaveResult r = refreshBoard(m_ctx.dm.ADOQueryTemp, m_slots, m_filter->currentText(), m_sort->currentText(),
+                                      m_roomPage, pageSize, &page);
+    if (!r.message.isEmpty())
+        m_ctx.prompt().inform(r.message);
+    if (!r.saved)
         return;
     m_placeholder->setVisible(page.empty);
     m_priorPage->setEnabled(page.priorEnabled);

@@ -84,7 +84,10 @@ void TFormCost::prepare()
 void TFormCost::ItemTextChanged(const QString& text)
 {
     double price = 0;
-    if (cataloguePrice(m_ctx.dm.ADOQueryTemp, text, &price))
+    bool found = false;
+    if (const SaveResult r = cataloguePrice(m_ctx.dm.ADOQueryTemp, text, &price, &found); !r.saved)
+        m_ctx.prompt().inform(r.message);
+    if (found)
         m_amount->setText(FormatRounded(price));
 }
 

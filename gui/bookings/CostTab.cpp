@@ -46,7 +46,8 @@ void CostTab::showTotals()
         g->setFooterText(QStringLiteral("CostIndex"), QStringLiteral("共%1条").arg(m_query.recordCount()));
         g->setFooterSum(QStringLiteral("CostMoney"), 2, QString(), Qt::blue);
     }
-    m_total = openConsumptionTotal(m_ctx.dm.ADOQueryTemp, m_room);
+    if (const SaveResult r = openConsumptionTotal(m_ctx.dm.ADOQueryTemp, m_room, &m_total); !r.saved)
+        m_ctx.prompt().inform(r.message);
     emit totalChanged(m_total);
 }
 

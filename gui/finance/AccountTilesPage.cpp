@@ -95,10 +95,14 @@ void AccountTilesPage::refresh(const QDate& day)
     m_day = day;
     m_prevPage->setEnabled(false);
     m_nextPage->setEnabled(false);
-    const TilePage page = loadTilePage(m_ctx.dm.ADOQueryTemp, m_search.Condition, m_ctx.g.AccountBookFilter,
-                                       accountOrder(m_sortKey->currentIndex(), m_sortDirection->currentIndex()), AccountPage, day);
-    if (!page.ok)
+    TilePage page;
+    if (const SaveResult r = loadTilePage(m_ctx.dm.ADOQueryTemp, m_search.Condition, m_ctx.g.AccountBookFilter,
+                                          accountOrder(m_sortKey->currentIndex(), m_sortDirection->currentIndex()), AccountPage,
+                                          day, &page);
+        !r.saved) {
+        m_ctx.prompt().inform(r.message);
         return;
+    }
     if (page.accountCount == 0) {
         for (AccountTile* t : m_tiles)
             t->hide();

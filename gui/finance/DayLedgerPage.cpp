@@ -46,9 +46,11 @@ DayLedgerPage::DayLedgerPage(AppContext& ctx, TFormGetPay& voucher, QWidget* par
 std::optional<DaySummary> DayLedgerPage::refresh(const QDate& day, bool bookTransfersInside)
 {
     m_day = day;
-    const std::optional<DaySummary> s = daySummary(m_ctx.dm.ADOQueryTemp, m_ctx.g.AccountBookFilter, bookTransfersInside, day);
-    if (!s)
-        return s;
+    std::optional<DaySummary> s(std::in_place);
+    if (const SaveResult r = daySummary(m_ctx.dm.ADOQueryTemp, m_ctx.g.AccountBookFilter, bookTransfersInside, day, &*s); !r.saved) {
+        m_ctx.prompt().inform(r.message);
+        return std::nullopt;
+    }
     m_previous->setText(QStringLiteral("上日结余：") + FormatRounded(s->previous) + QStringLiteral(" 元"));
     m_closing->setText(QStringLiteral("本日结余：") + FormatRounded(s->closing) + QStringLiteral(" 元"));
     m_income->setText(dayCountText(s->incomeCount, s->income));

@@ -137,7 +137,9 @@ void TFormGetPay2::prepare()
 void TFormGetPay2::refresh()
 {
     const bool receivable = Kind == words::receivable();
-    const GetPayFigures f = getPayFigures(m_ctx.dm.ADOQueryTemp, EditIndex);
+    GetPayFigures f;
+    if (const SaveResult r = getPayFigures(m_ctx.dm.ADOQueryTemp, EditIndex, &f); !r.saved)
+        m_ctx.prompt().inform(r.message);
     m_settled = f.settled;
     const QString k = receivable ? QStringLiteral("收") : QStringLiteral("付");
     m_figures[0]->setText(QStringLiteral("应") + k + QStringLiteral("：") + FormatRounded(f.sum));
@@ -231,7 +233,9 @@ void TFormGetPay2::done(int result)
 {
     if (result == QDialog::Rejected && isNew() && EditIndex > 1) {
         bool vouchersDeleted = false;
-        rollBackGetPay(m_ctx.dm.ADOQueryTemp, EditIndex, &vouchersDeleted);
+        if (const SaveResult r = rollBackGetPay(m_ctx.dm.ADOQueryTemp, EditIndex, &vouchersDeleted);
+            !r.saved && !r.message.isEmpty())
+            m_ctx.prompt().inform(r.message);
         EditIndex = 1;
         if (vouchersDeleted)
             emit m_ctx.dm.changes.moneyChanged();

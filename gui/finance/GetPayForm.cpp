@@ -218,7 +218,10 @@ bool TFormGetPay::saveNew()
         return false;
     if (LinkedGetPay == 0) {
         const QString getPayKind = Kind == words::moneyIn() ? words::receivable() : words::payable();
-        if (hasGetPays(q, in.customer, getPayKind)) {
+        bool found = false;
+        if (const SaveResult r = hasGetPays(q, in.customer, getPayKind, &found); !r.saved)
+            m_ctx.prompt().inform(r.message);
+        if (found) {
             m_match.Kind = getPayKind;
             m_match.Customer = in.customer;
             if (m_match.exec() == QDialog::Accepted)

@@ -195,9 +195,11 @@ void GetPayList::remove()
     const int index = int(m_list.integer(QStringLiteral("GetPayIndex")));
     if (!m_ctx.prompt().ask(QStringLiteral("确实要删除该记录吗？"), QStringLiteral("删除警告")))
         return;
-    const int linked = linkedMoneyCount(m_ctx.dm.ADOQueryTemp, index);
-    if (linked < 0)
+    int linked = 0;
+    if (const SaveResult r = linkedMoneyCount(m_ctx.dm.ADOQueryTemp, index, &linked); !r.saved) {
+        m_ctx.prompt().inform(r.message);
         return;
+    }
     bool withMoney = false;
     if (linked > 0)
         withMoney = m_ctx.prompt().ask(m_kind == words::receivable()

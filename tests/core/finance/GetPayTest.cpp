@@ -100,7 +100,8 @@ TEST_F(GetPays, ARecordsFiguresAndAmountChecks)
     // Whatever the reserved row holds, a new record starts at 0 and empty.
     v.exec(QStringLiteral("Update GetPay Set GetPaySum = 7, GetPaySum2 = 7 Where GetPayIndex = 1"));
     v.exec(QStringLiteral("Update MoneyTable Set MoneyGetPay = 1"));
-    const GetPayFigures f = getPayFigures(q, 1);
+    GetPayFigures f;
+    ASSERT_TRUE(getPayFigures(q, 1, &f).saved);
     EXPECT_EQ(f.sum + f.settled + f.open, 0);
     q.setSql(linkedVouchersSql(1));
     q.open();
@@ -114,11 +115,11 @@ TEST_F(GetPays, RollBackTakesTheRecordAndItsVouchers)
     int m = 0;
     insertVoucher(q, QStringLiteral("财务收入"), r, voucher(QStringLiteral("200")), 2, QDate(2026, 3, 11), &m);
     bool vouchersDeleted = false;
-    ASSERT_TRUE(rollBackGetPay(q, r, &vouchersDeleted));
+    ASSERT_TRUE(rollBackGetPay(q, r, &vouchersDeleted).saved);
     EXPECT_TRUE(vouchersDeleted);
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From MoneyTable")), QStringLiteral("0"));
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From GetPay Where GetPayIndex = %1").arg(r)), QStringLiteral("0"));
-    EXPECT_FALSE(rollBackGetPay(q, r, &vouchersDeleted)) << "nothing left to take back";
+    EXPECT_FALSE(rollBackGetPay(q, r, &vouchersDeleted).saved) << "nothing left to take back";
 
     // A failing deletion of the record keeps the vouchers too.
     const int again = record(QStringLiteral("应收"), 500);
@@ -127,7 +128,7 @@ TEST_F(GetPays, RollBackTakesTheRecordAndItsVouchers)
         if (sql.startsWith(QLatin1String("DELETE FROM GetPay"), Qt::CaseInsensitive))
             throw DbError(QStringLiteral("磁盘已满"));
     });
-    EXPECT_FALSE(rollBackGetPay(q, again, &vouchersDeleted));
+    EXPECT_FALSE(rollBackGetPay(q, again, &vouchersDeleted).saved);
     v.db().setWriteHook({});
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From MoneyTable Where MoneyGetPay = %1").arg(again)), QStringLiteral("1"));
 }
@@ -139,7 +140,9 @@ TEST_F(GetPays, DeleteWithOrWithoutTheMoney)
     int m = 0;
     for (int r : {a, a, b})
         insertVoucher(q, QStringLiteral("财务收入"), r, voucher(QStringLiteral("10")), 2, QDate(2026, 3, 11), &m);
-    EXPECT_EQ(linkedMoneyCount(q, a), 2);
+    int linked = 0;
+    ASSERT_TRUE(linkedMoneyCount(q, a, &linked).saved);
+    EXPECT_EQ(linked, 2);
     ASSERT_TRUE(deleteGetPay(q, a, true).saved);
     EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From MoneyTable")), QStringLiteral("1"));
     ASSERT_TRUE(deleteGetPay(q, b, false).saved);

@@ -38,7 +38,8 @@ protected:
     void load()
     {
         Query q(v.db());
-        refreshBoard(q, tiles, QStringLiteral("所有房间"), QStringLiteral("按编号排"), 0, 18);
+        BoardPage page;
+        refreshBoard(q, tiles, QStringLiteral("所有房间"), QStringLiteral("按编号排"), 0, 18, &page);
     }
     QString stateOf(const QString& name)
     {

@@ -213,7 +213,9 @@ protected:
     BoardPage page(int p, int size, const QString& filter = QStringLiteral("所有房间"))
     {
         Query q(v.db());
-        return refreshBoard(q, tiles, filter, QStringLiteral("按编号排"), p, size);
+        BoardPage out;
+        EXPECT_TRUE(refreshBoard(q, tiles, filter, QStringLiteral("按编号排"), p, size, &out).saved);
+        return out;
     }
 };
 

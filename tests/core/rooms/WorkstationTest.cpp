@@ -170,7 +170,8 @@ TEST_F(Desks, TheCountdownRetriesABusyTickQuietly)
 {
     TileSlots tiles;
     Query board(dm.ADOConnection1);
-    refreshBoard(board, tiles, QStringLiteral("所有房间"), QStringLiteral("按编号排"), 0, 18);
+    BoardPage page;
+    refreshBoard(board, tiles, QStringLiteral("所有房间"), QStringLiteral("按编号排"), 0, 18, &page);
     Countdown c(dm.ADOConnection1, options, nullptr);
     const QDateTime late(QDate(2026, 3, 15), QTime(18, 0, 5));
     {
