@@ -56,11 +56,10 @@ QString rightsText(bool reports, bool finance, bool settings)
 
 SaveResult saveUser(Query& q, const UserInput& in)
 {
-    SaveResult r;
     const QString manager = QString::fromUtf8(kManager);
     if (in.name.isEmpty())
         return SaveResult::refused(QStringLiteral("用户名称不能为空"), QStringLiteral("Name"));
-    try {
+    return writeAll(q, [&] {
         if (in.isNew) {
             if (nameTaken(q, QStringLiteral("Power"), QStringLiteral("PowerName"), in.name))
                 return SaveResult::refused(QStringLiteral("该用户名称已经存在，请重新操作"), QStringLiteral("Name"));
@@ -71,33 +70,22 @@ SaveResult saveUser(Query& q, const UserInput& in)
             q.setValue(QStringLiteral("PowerKey"), hashPassword(in.password));
             q.setValue(QStringLiteral("PowerRange"), in.rights);
             q.post();
-            q.close();
-            r.saved = true;
-            r.message = QStringLiteral("用户　") + in.name + QStringLiteral("　新增成功");
-            return r;
+            return SaveResult::done(QStringLiteral("用户　") + in.name + QStringLiteral("　新增成功"));
         }
         const QString byIndex = QStringLiteral("Select * From Power Where PowerIndex = ") + QString::number(in.editIndex);
         q.setSql(byIndex);
         q.open();
-        if (q.eof()) {
-            q.close();
-            return r;
-        }
+        if (q.eof())
+            return SaveResult::refused(QString());
         const QString stored = q.str(QStringLiteral("PowerName"));
-        if (stored == manager && in.name != manager) {
-            q.close();
-            r.message = QStringLiteral("经营主管帐号不能修改");
-            return r;
-        }
+        if (stored == manager && in.name != manager)
+            return SaveResult::refused(QStringLiteral("经营主管帐号不能修改"));
         if (in.name != stored && nameTaken(q, QStringLiteral("Power"), QStringLiteral("PowerName"), in.name, in.editIndex))
             return SaveResult::refused(QStringLiteral("该用户名称已经存在，请重新操作"), QStringLiteral("Name"));
         q.setSql(byIndex);
         q.open();
-        if (q.eof()) {
-            q.close();
-            r.message = QStringLiteral("找不到要修改的用户");
-            return r;
-        }
+        if (q.eof())
+            return SaveResult::refused(QStringLiteral("找不到要修改的用户"));
         q.edit();
         q.setValue(QStringLiteral("PowerName"), in.name);
         if (!in.keepPassword)
@@ -105,14 +93,8 @@ SaveResult saveUser(Query& q, const UserInput& in)
         if (in.name != manager)
             q.setValue(QStringLiteral("PowerRange"), in.rights);
         q.post();
-        q.close();
-        r.saved = true;
-        r.message = QStringLiteral("用户权限修改成功");
-    } catch (const Failure& e) {
-        q.close();
-        r.message = QStringLiteral("数据库打开失败：") + e.message();
-    }
-    return r;
+        return SaveResult::done(QStringLiteral("用户权限修改成功"));
+    }, QStringLiteral("数据库打开失败："));
 }
 
 }  // namespace velbrisk
@@ -122,9 +104,9 @@ namespace velbrisk {
 LoginCheck checkLogin(Query& q, const QString& name, const QString& typed)
 {
     LoginCheck c;
+    QueryLease lease(q);
     try {
-        q.setSql(QStringLiteral("Select * From Power Where PowerName = ") + quoted(name));
-        q.open();
+        lease.open(QStringLiteral("Select * From Power Where PowerName = ") + quoted(name));
         // Names compare exactly here: the login list offers them as stored.
         for (q.first(); !q.eof(); q.next())
             if (q.str(QStringLiteral("PowerName")) == name) {
@@ -136,9 +118,8 @@ LoginCheck checkLogin(Query& q, const QString& name, const QString& typed)
                 c.rights = q.str(QStringLiteral("PowerRange"));
                 break;
             }
-        q.close();
     } catch (const Failure&) {
-        q.close();
+        // Unreadable: no such user, the login refuses.
     }
     return c;
 }

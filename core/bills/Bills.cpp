@@ -16,27 +16,29 @@ QString billSql(int billIndex)
 
 }  // namespace
 
-bool loadBill(Query& q, int billIndex, BillFields* out)
+SaveResult loadBill(Query& q, int billIndex, BillFields* out)
 {
-    q.setSql(billSql(billIndex));
-    q.open();
-    if (q.eof()) {
-        q.close();
-        return false;
-    }
-    out->serial = q.str(QStringLiteral("BillSerial"));
-    out->roomName = q.str(QStringLiteral("BillRoomName"));
-    out->roomType = q.str(QStringLiteral("BillRoomType")) == words::byHour() ? words::byHour() : words::perUse();
-    out->roomUser = q.str(QStringLiteral("BillRoomUser"));
-    out->priceText = FormatRounded(q.num(QStringLiteral("BillRoomPrice")));
-    out->begin = q.dateTime(QStringLiteral("BillBeginTime"));
-    out->end = q.dateTime(QStringLiteral("BillEndTime"));
-    out->roomCostText = FormatRounded(q.num(QStringLiteral("BillRoomCost")));
-    out->otherCostText = FormatRounded(q.num(QStringLiteral("BillOtherCost")));
-    out->totalText = FormatRounded(q.num(QStringLiteral("BillTotalCost")));
-    out->remark = q.str(QStringLiteral("BillRemark"));
-    q.close();
-    return true;
+    return attempt(
+        q,
+        [&] {
+            q.setSql(billSql(billIndex));
+            q.open();
+            if (q.eof())
+                return SaveResult::refused(QString());
+            out->serial = q.str(QStringLiteral("BillSerial"));
+            out->roomName = q.str(QStringLiteral("BillRoomName"));
+            out->roomType = q.str(QStringLiteral("BillRoomType")) == words::byHour() ? words::byHour() : words::perUse();
+            out->roomUser = q.str(QStringLiteral("BillRoomUser"));
+            out->priceText = FormatRounded(q.num(QStringLiteral("BillRoomPrice")));
+            out->begin = q.dateTime(QStringLiteral("BillBeginTime"));
+            out->end = q.dateTime(QStringLiteral("BillEndTime"));
+            out->roomCostText = FormatRounded(q.num(QStringLiteral("BillRoomCost")));
+            out->otherCostText = FormatRounded(q.num(QStringLiteral("BillOtherCost")));
+            out->totalText = FormatRounded(q.num(QStringLiteral("BillTotalCost")));
+            out->remark = q.str(QStringLiteral("BillRemark"));
+            return SaveResult::done();
+        },
+        words::dbOpenFailed());
 }
 
 double billConsumption(Query& q, int billIndex)

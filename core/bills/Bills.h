@@ -26,8 +26,9 @@ struct BillFields {
 };
 
 // The bill of that key, its amounts rounded for showing; its type is
-// "计时收费", or "计次收费" for any other word. False when there is none.
-bool loadBill(Query& q, int billIndex, BillFields* out);
+// "计时收费", or "计次收费" for any other word. Refused without a message
+// when there is none, with "数据库打开失败" when it cannot be read.
+SaveResult loadBill(Query& q, int billIndex, BillFields* out);
 
 // Round(Sum(CostMoney), 2) of the bill's consumption entries; 0 with none.
 double billConsumption(Query& q, int billIndex);

@@ -54,10 +54,9 @@ SaveResult saveBooking(TShareDataModule& dm, const BookingInput& in)
         if (in.isNew && in.roomIndex > 0)
             moveRoomState(q, in.roomIndex, words::roomFree(), words::roomBooked());
         return SaveResult::done();
-    });
-    if (!r.saved)
-        return SaveResult::refused(QStringLiteral("数据库打开失败：") + r.message);
-    emit dm.changes.roomsChanged();
+    }, QStringLiteral("数据库打开失败："));
+    if (r.saved)
+        emit dm.changes.roomsChanged();
     return r;
 }
 
@@ -72,10 +71,9 @@ SaveResult deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, con
         if (q.isEmpty())
             moveRoomState(q, roomIndex, words::roomBooked(), words::roomFree());
         return SaveResult::done();
-    });
-    if (!r.saved)
-        return SaveResult::refused(QStringLiteral("数据库打开失败：") + r.message);
-    emit dm.changes.roomsChanged();
+    }, QStringLiteral("数据库打开失败："));
+    if (r.saved)
+        emit dm.changes.roomsChanged();
     return r;
 }
 

@@ -57,8 +57,8 @@ SaveResult saveCostEntry(Query& q, const CostEntryInput& in)
         if (in.alsoWrite)
             in.alsoWrite();
         return SaveResult::done();
-    });
-    return r.saved ? r : SaveResult::refused(QStringLiteral("数据库打开失败：") + r.message, QStringLiteral("Amount"));
+    }, QStringLiteral("数据库打开失败："));
+    return r.saved ? r : SaveResult::refused(r.message, QStringLiteral("Amount"));
 }
 
 SaveResult storeCatalogueItem(Query& q, const QString& item, const QString& amountText)
@@ -68,7 +68,7 @@ SaveResult storeCatalogueItem(Query& q, const QString& item, const QString& amou
     if (amountTooLarge(amountText))
         return SaveResult::refused(words::amountTooLarge());
     const double price = IsValidAmountText(amountText) ? TextToAmount(amountText) : 0;
-    const SaveResult r = writeAll(q, [&] {
+    return writeAll(q, [&] {
         q.setSql(QStringLiteral("Select * From CostReason Where CostReasonName = ") + quoted(item));
         q.open();
         if (q.eof()) {
@@ -80,8 +80,7 @@ SaveResult storeCatalogueItem(Query& q, const QString& item, const QString& amou
         q.setValue(QStringLiteral("CostReasonPrice"), price);
         q.post();
         return SaveResult::done(QStringLiteral("项目保存成功"));
-    });
-    return r.saved ? r : SaveResult::refused(QStringLiteral("数据库打开失败：") + r.message);
+    }, QStringLiteral("数据库打开失败："));
 }
 
 SaveResult cataloguePrice(Query& q, const QString& item, double* price, bool* found)
@@ -108,14 +107,13 @@ namespace velbrisk {
 
 SaveResult saveCatalogueItem(Query& q, int editIndex, const QString& name, const QString& priceText)
 {
-    SaveResult r;
     if (name.isEmpty())
         return SaveResult::refused(QStringLiteral("项目名称不能为空"), QStringLiteral("Name"));
     if (amountTooLarge(priceText))
         return SaveResult::refused(words::amountTooLarge(), QStringLiteral("Price"));
     const double price = IsValidAmountText(priceText) ? TextToAmount(priceText) : 0;
     const QString taken = QStringLiteral("该项目名称已经存在，请重新操作");
-    try {
+    return writeAll(q, [&] {
         if (editIndex == 0) {
             if (nameTaken(q, QStringLiteral("CostReason"), QStringLiteral("CostReasonName"), name))
                 return SaveResult::refused(taken, QStringLiteral("Name"));
@@ -125,34 +123,25 @@ SaveResult saveCatalogueItem(Query& q, int editIndex, const QString& name, const
             q.setValue(QStringLiteral("CostReasonName"), name);
             q.setValue(QStringLiteral("CostReasonPrice"), price);
             q.post();
-            r.message = QStringLiteral("项目　") + name + QStringLiteral("　新增成功");
-        } else {
-            const QString byIndex = QStringLiteral("Select * From CostReason Where CostReasonIndex = ") + QString::number(editIndex);
+            return SaveResult::done(QStringLiteral("项目　") + name + QStringLiteral("　新增成功"));
+        }
+        const QString byIndex = QStringLiteral("Select * From CostReason Where CostReasonIndex = ") + QString::number(editIndex);
+        q.setSql(byIndex);
+        q.open();
+        if (q.eof())
+            return SaveResult::refused(QString());
+        if (q.str(QStringLiteral("CostReasonName")) != name) {
+            if (nameTaken(q, QStringLiteral("CostReason"), QStringLiteral("CostReasonName"), name, editIndex))
+                return SaveResult::refused(taken, QStringLiteral("Name"));
             q.setSql(byIndex);
             q.open();
-            if (q.eof()) {
-                q.close();
-                return r;
-            }
-            if (q.str(QStringLiteral("CostReasonName")) != name) {
-                if (nameTaken(q, QStringLiteral("CostReason"), QStringLiteral("CostReasonName"), name, editIndex))
-                    return SaveResult::refused(taken, QStringLiteral("Name"));
-                q.setSql(byIndex);
-                q.open();
-            }
-            q.edit();
-            q.setValue(QStringLiteral("CostReasonName"), name);
-            q.setValue(QStringLiteral("CostReasonPrice"), price);
-            q.post();
-            r.message = QStringLiteral("项目修改成功");
         }
-        q.close();
-        r.saved = true;
-    } catch (const Failure& e) {
-        q.close();
-        r.message = QStringLiteral("数据库打开失败：") + e.message();
-    }
-    return r;
+        q.edit();
+        q.setValue(QStringLiteral("CostReasonName"), name);
+        q.setValue(QStringLiteral("CostReasonPrice"), price);
+        q.post();
+        return SaveResult::done(QStringLiteral("项目修改成功"));
+    }, QStringLiteral("数据库打开失败："));
 }
 
 }  // namespace velbrisk

@@ -25,7 +25,7 @@ SaveResult attempt(Query& q, const std::function<SaveResult()>& work, const QStr
     }
 }
 
-SaveResult writeAll(Query& q, const std::function<SaveResult()>& write)
+SaveResult writeAll(Query& q, const std::function<SaveResult()>& write, const QString& failurePrefix)
 {
     QueryLease lease(q);
     try {
@@ -36,7 +36,7 @@ SaveResult writeAll(Query& q, const std::function<SaveResult()>& write)
             tx.commit();
         return r;
     } catch (const Failure& e) {
-        return SaveResult::refused(e.message());
+        return SaveResult::refused(failurePrefix + e.message());
     }
 }
 

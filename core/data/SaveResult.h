@@ -32,8 +32,8 @@ SaveResult attempt(Query& q, const std::function<SaveResult()>& work, const QStr
 
 // Runs `write` as one transaction on the query's connection, the lists'
 // reads let go first: committed when it returns a save, rolled back when it
-// refuses or fails (a failure's message is returned as a refusal). All of it
-// or none.
-SaveResult writeAll(Query& q, const std::function<SaveResult()>& write);
+// refuses or fails (a failure's message, after `failurePrefix`, is returned
+// as a refusal). All of it or none. The query is closed afterwards.
+SaveResult writeAll(Query& q, const std::function<SaveResult()>& write, const QString& failurePrefix = QString());
 
 }  // namespace velbrisk

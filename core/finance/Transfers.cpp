@@ -1,6 +1,7 @@
 #include "core/finance/Transfers.h"
 
 #include "core/data/JetSql.h"
+#include "core/data/MoneyRecord.h"
 #include "core/data/MoneyTotals.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/Query.h"
@@ -24,13 +25,11 @@ SaveResult planTransfer(Query& q, const TransferInput& in, TransferPlan* plan)
     p.amount = TextToAmount(in.amountText);
     p.sourceName = in.source;
     p.targetName = in.target;
-    try {
+    const SaveResult r = attempt(q, [&] {
         q.setSql(QStringLiteral("Select * From Account Where AccountName = ") + quoted(in.source));
         q.open();
-        if (q.eof()) {
-            q.close();
+        if (q.eof())
             return SaveResult::refused(QStringLiteral("找不到调出帐户"), QStringLiteral("Source"));
-        }
         p.source = int(q.integer(QStringLiteral("AccountIndex")));
         const double base = q.num(QStringLiteral("AccountBase"));
         const qint64 sourceType = q.integer(QStringLiteral("AccountType"));
@@ -38,51 +37,38 @@ SaveResult planTransfer(Query& q, const TransferInput& in, TransferPlan* plan)
         p.sourceBalance = base + moneySumThrough(q.connection(), {p.source}, in.date);
         q.setSql(QStringLiteral("Select * From Account Where AccountName = ") + quoted(in.target));
         q.open();
-        if (q.eof()) {
-            q.close();
+        if (q.eof())
             return SaveResult::refused(QStringLiteral("找不到调入帐户"), QStringLiteral("Target"));
-        }
         p.target = int(q.integer(QStringLiteral("AccountIndex")));
         p.reason = q.integer(QStringLiteral("AccountType")) == sourceType ? words::accountTransfer() : words::bookTransfer();
-        q.close();
-    } catch (const Failure& e) {
-        q.close();
-        return SaveResult::refused(e.message());
-    }
-    *plan = p;
-    return SaveResult::done();
+        return SaveResult::done();
+    });
+    if (r.saved)
+        *plan = p;
+    return r;
 }
 
 SaveResult writeTransfer(Query& q, const TransferPlan& plan, const TransferInput& in, const QDate& today)
 {
-    struct Half {
-        QString kind;
-        int account;
-        double sum;
-        QString user;
-    };
-    const Half halves[] = {
-        {words::moneyOut(), plan.source, -plan.amount, QStringLiteral("调出->") + plan.targetName},
-        {words::moneyIn(), plan.target, plan.amount, plan.sourceName + QStringLiteral("->调入")},
-    };
+    // A half carries no number, no link, no salesman or kind words, and
+    // neither the income nor the expense column: only its signed sum.
+    MoneyRecord out;
+    out.kind = words::moneyOut();
+    out.account = plan.source;
+    out.sum = -plan.amount;
+    out.user = QStringLiteral("调出->") + plan.targetName;
+    MoneyRecord in_ = out;
+    in_.kind = words::moneyIn();
+    in_.account = plan.target;
+    in_.sum = plan.amount;
+    in_.user = plan.sourceName + QStringLiteral("->调入");
     return writeAll(q, [&] {
-        for (const Half& h : halves) {
-            q.setSql(QStringLiteral("Select * From MoneyTable"));
-            q.open();
-            q.insert();
-            q.setValue(QStringLiteral("MoneyKind"), h.kind);
-            q.setValue(QStringLiteral("MoneyAccount"), h.account);
-            q.setValue(QStringLiteral("MoneyRecordTime"), today);
-            q.setValue(QStringLiteral("MoneyCreateTime"), in.date);
-            q.setValue(QStringLiteral("MoneyReason"), plan.reason);
-            q.setValue(QStringLiteral("MoneySum"), h.sum);
-            q.setValue(QStringLiteral("MoneyUser"), h.user);
-            q.setValue(QStringLiteral("MoneyPower"), QString());
-            q.setValue(QStringLiteral("MoneyRemark"), in.remark);
-            // Unwritten by a transfer: no number, no link, no salesman or kind words.
-            q.setValue(QStringLiteral("MoneyGetPay"), 0);
-            q.post();
-            q.close();
+        for (MoneyRecord* half : {&out, &in_}) {
+            half->recordTime = today;
+            half->createTime = in.date;
+            half->reason = plan.reason;
+            half->remark = in.remark;
+            insertMoneyRecord(q, *half);
         }
         return SaveResult::done(QStringLiteral("平调成功"));
     });

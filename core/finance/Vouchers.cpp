@@ -2,6 +2,7 @@
 
 #include "core/data/DateText.h"
 #include "core/data/JetSql.h"
+#include "core/data/MoneyRecord.h"
 #include "core/data/Numbering.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/Query.h"
@@ -50,22 +51,25 @@ SaveResult checkVoucher(Query& q, const VoucherInput& in, int* accountIndex)
 
 namespace {
 
-// The fields a save writes in both modes.
-void writeVoucherFields(Query& q, const VoucherInput& in, int accountIndex, bool income)
+// The record a voucher window's fields make.
+MoneyRecord voucherRecord(const VoucherInput& in, int accountIndex, bool income)
 {
     const double amount = TextToAmount(in.amountText);
-    q.setValue(QStringLiteral("MoneySerial"), in.serial);
-    q.setValue(QStringLiteral("MoneyAccount"), accountIndex);
-    q.setValue(QStringLiteral("MoneyUser"), in.customer);
-    q.setValue(QStringLiteral("MoneyCreateTime"), in.date);
-    q.setValue(QStringLiteral("MoneyIn"), income ? amount : 0.0);
-    q.setValue(QStringLiteral("MoneyOut"), income ? 0.0 : amount);
-    q.setValue(QStringLiteral("MoneySum"), income ? amount : -amount);
-    q.setValue(QStringLiteral("MoneyReason"), in.reason);
-    q.setValue(QStringLiteral("MoneyMan"), in.man);
-    q.setValue(QStringLiteral("MoneyType"), in.type);
-    q.setValue(QStringLiteral("MoneyToken"), in.token);
-    q.setValue(QStringLiteral("MoneyRemark"), in.remark);
+    MoneyRecord r;
+    r.kind = income ? words::moneyIn() : words::moneyOut();
+    r.serial = in.serial;
+    r.account = accountIndex;
+    r.user = in.customer;
+    r.createTime = in.date;
+    r.in = income ? amount : 0.0;
+    r.out = income ? 0.0 : amount;
+    r.sum = income ? amount : -amount;
+    r.reason = in.reason;
+    r.man = in.man;
+    r.type = in.type;
+    r.token = in.token;
+    r.remark = in.remark;
+    return r;
 }
 
 }  // namespace
@@ -96,17 +100,11 @@ SaveResult insertVoucher(Query& q, const QString& kind, int linkedGetPay, const 
             written.serial = MakeMoneySerial(q, kind, in.proposed.day, in.proposed.mode);
             message += QStringLiteral("\n单据编号“%1”已被其他记录使用，本单据的编号改为“%2”").arg(in.serial, written.serial);
         }
-        q.setSql(QStringLiteral("Select * From MoneyTable"));
-        q.open();
-        q.insert();
-        q.setValue(QStringLiteral("MoneyKind"), kind);
-        q.setValue(QStringLiteral("MoneyGetPay"), linkedGetPay);
-        q.setValue(QStringLiteral("MoneyRecordTime"), today);
-        q.setValue(QStringLiteral("MoneyPower"), QString());
-        writeVoucherFields(q, written, accountIndex, kind == words::moneyIn());
-        q.post();
-        *newIndex = int(q.integer(QStringLiteral("MoneyIndex")));
-        q.close();
+        MoneyRecord record = voucherRecord(written, accountIndex, kind == words::moneyIn());
+        record.kind = kind;  // any other kind than income is written as expense
+        record.getPay = linkedGetPay;
+        record.recordTime = today;
+        *newIndex = insertMoneyRecord(q, record);
         recomputeGetPay(q, linkedGetPay);
         return SaveResult::done(message);
     });
@@ -133,7 +131,7 @@ SaveResult updateVoucher(Query& q, int moneyIndex, const VoucherInput& in, int a
         if (linked < 0)
             return SaveResult::refused(QStringLiteral("找不到要修改的记录"));
         q.edit();
-        writeVoucherFields(q, in, accountIndex, q.str(QStringLiteral("MoneyKind")) == words::moneyIn());
+        setEnteredMoneyFields(q, voucherRecord(in, accountIndex, q.str(QStringLiteral("MoneyKind")) == words::moneyIn()));
         q.post();
         q.close();
         recomputeGetPay(q, linked);

@@ -11,7 +11,6 @@ namespace velbrisk {
 
 SaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d)
 {
-    SaveResult r;
     if (d.name.isEmpty())
         return SaveResult::refused(QStringLiteral("房间名称不能为空"), QStringLiteral("Name"));
     if (!IsValidAmountText(d.priceText))
@@ -22,8 +21,8 @@ SaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d)
     const double price = TextToAmount(d.priceText);
     Query& q = dm.ADOQueryTemp;
     Query& q2 = dm.ADOQueryTemp2;
-    try {
-        Transaction tx(dm.ADOConnection1);
+    QueryLease second(q2);
+    const SaveResult r = writeAll(q, [&] {
         if (editIndex == 0) {
             if (nameTaken(q, QStringLiteral("Room"), QStringLiteral("RoomName"), d.name))
                 return SaveResult::refused(taken, QStringLiteral("Name"));
@@ -37,49 +36,38 @@ SaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d)
             q.setValue(QStringLiteral("RoomState"), words::roomFree());
             q.setValue(QStringLiteral("RoomOtherCost"), 0.0);
             q.post();
-            r.message = QStringLiteral("记录新增成功");
-        } else {
-            q.setSql(QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(editIndex));
-            q.open();
-            if (q.eof()) {
-                q.close();
-                r.message = QStringLiteral("找不到要修改的记录");
-                return r;
-            }
-            const QString oldName = q.str(QStringLiteral("RoomName"));
-            if (oldName != d.name) {
-                // Names compare without regard to case in the data file, so a
-                // change of case alone is no clash with the room itself.
-                if (nameTaken(q2, QStringLiteral("Room"), QStringLiteral("RoomName"), d.name, editIndex)) {
-                    q.close();
-                    return SaveResult::refused(taken, QStringLiteral("Name"));
-                }
-                const QString n = quoted(d.name), o = quoted(oldName);
-                q2.setSql(QStringLiteral("Update Bill Set BillRoomName = %1 Where BillRoomName = %2").arg(n, o));
-                q2.execSql();
-                q2.setSql(QStringLiteral("Update Book Set BookRoom = %1 Where BookRoom = %2").arg(n, o));
-                q2.execSql();
-                q2.setSql(QStringLiteral("Update Cost Set CostRoom = %1 Where CostRoom = %2").arg(n, o));
-                q2.execSql();
-            }
-            q.edit();
-            q.setValue(QStringLiteral("RoomName"), d.name);
-            q.setValue(QStringLiteral("RoomType"), d.type);
-            q.setValue(QStringLiteral("RoomPrice"), price);
-            q.setValue(QStringLiteral("RoomRemark"), d.remark);
-            q.post();
-            r.message = QStringLiteral("记录修改成功");
+            return SaveResult::done(QStringLiteral("记录新增成功"));
         }
-        q.close();
-        tx.commit();
-        r.saved = true;
+        q.setSql(QStringLiteral("Select * From Room Where RoomIndex = ") + QString::number(editIndex));
+        q.open();
+        if (q.eof())
+            return SaveResult::refused(QStringLiteral("找不到要修改的记录"));
+        const QString oldName = q.str(QStringLiteral("RoomName"));
+        if (oldName != d.name) {
+            // Names compare without regard to case in the data file, so a
+            // change of case alone is no clash with the room itself.
+            if (nameTaken(q2, QStringLiteral("Room"), QStringLiteral("RoomName"), d.name, editIndex))
+                return SaveResult::refused(taken, QStringLiteral("Name"));
+            const QString n = quoted(d.name), o = quoted(oldName);
+            q2.setSql(QStringLiteral("Update Bill Set BillRoomName = %1 Where BillRoomName = %2").arg(n, o));
+            q2.execSql();
+            q2.setSql(QStringLiteral("Update Book Set BookRoom = %1 Where BookRoom = %2").arg(n, o));
+            q2.execSql();
+            q2.setSql(QStringLiteral("Update Cost Set CostRoom = %1 Where CostRoom = %2").arg(n, o));
+            q2.execSql();
+        }
+        q.edit();
+        q.setValue(QStringLiteral("RoomName"), d.name);
+        q.setValue(QStringLiteral("RoomType"), d.type);
+        q.setValue(QStringLiteral("RoomPrice"), price);
+        q.setValue(QStringLiteral("RoomRemark"), d.remark);
+        q.post();
+        return SaveResult::done(QStringLiteral("记录修改成功"));
+    }, QStringLiteral("保存失败，没有修改任何记录："));
+    if (r.saved) {
         emit dm.changes.roomsChanged();
         if (editIndex != 0)
             emit dm.changes.billsChanged();  // bills carry the room's name
-    } catch (const Failure& e) {
-        q.close();
-        q2.close();
-        r.message = QStringLiteral("保存失败，没有修改任何记录：") + e.message();
     }
     return r;
 }

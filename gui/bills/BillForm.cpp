@@ -100,13 +100,12 @@ TFormBill::TFormBill(AppContext& ctx, TFormCost& cost, QWidget* parent)
     m_costs->edit = [entryWindow](int key) { return entryWindow(EditMode::Edit, key); };
     m_costs->remove = [this, storeTotals](int key) {
         Query& q = m_ctx.dm.ADOQueryTemp;
-        const SaveResult r = writeAll(q, [&] {
+        return writeAll(q, [&] {
             q.setSql(QStringLiteral("Delete * From Cost Where CostIndex = ") + QString::number(key));
             q.execSql();
             storeTotals();
             return SaveResult::done();
-        });
-        return r.saved ? r : SaveResult::refused(QStringLiteral("删除失败，没有改变任何记录：") + r.message);
+        }, QStringLiteral("删除失败，没有改变任何记录："));
     };
     // The shown totals follow the entries each time the list is read again.
     connect(m_costs, &ListPanel::reloaded, this, &TFormBill::showTotals);
@@ -128,22 +127,21 @@ void TFormBill::prepare()
 {
     Changed = false;
     BillFields f;
-    try {
-        if (loadBill(m_ctx.dm.ADOQueryTemp, EditIndex, &f)) {
-            m_serial->setText(f.serial);
-            m_room->setText(f.roomName);
-            m_type->setCurrentText(f.roomType);
-            m_user->setText(f.roomUser);
-            m_price->setText(f.priceText);
-            m_begin->setValue(f.begin);
-            m_end->setValue(f.end);
-            m_roomCost->setText(f.roomCostText);
-            m_otherCost->setText(f.otherCostText);
-            m_total->setText(f.totalText);
-            m_remark->setPlainText(f.remark);
-        }
-    } catch (const Failure&) {
-        m_ctx.prompt().inform(words::dbOpenFailed());
+    const SaveResult r = loadBill(m_ctx.dm.ADOQueryTemp, EditIndex, &f);
+    if (!r.message.isEmpty())
+        m_ctx.prompt().inform(r.message);
+    if (r.saved) {
+        m_serial->setText(f.serial);
+        m_room->setText(f.roomName);
+        m_type->setCurrentText(f.roomType);
+        m_user->setText(f.roomUser);
+        m_price->setText(f.priceText);
+        m_begin->setValue(f.begin);
+        m_end->setValue(f.end);
+        m_roomCost->setText(f.roomCostText);
+        m_otherCost->setText(f.otherCostText);
+        m_total->setText(f.totalText);
+        m_remark->setPlainText(f.remark);
     }
     Recalculate();
     m_serial->setFocus();
