@@ -1,6 +1,8 @@
 #pragma once
 // Our thin layer over the encrypted data engine (SQLCipher through the sqlite3
 // C API). One Connection per data file; Query objects run Jet SQL on it.
+#include "core/data/Failure.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
@@ -9,7 +11,6 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
 struct sqlite3;
@@ -23,29 +24,6 @@ Q_DECLARE_LOGGING_CATEGORY(lcEngine)
 
 class Reporter;  // data/Platform.h
 class Query;     // data/Query.h
-
-// A failure that ends the action in progress; `message()` is the text shown
-// to the person.
-class Failure : public std::runtime_error {
-public:
-    explicit Failure(const QString& message);
-    QString message() const { return m_message; }
-
-private:
-    QString m_message;
-};
-
-// Every failure of the data layer.
-class DbError : public Failure {
-public:
-    enum class Kind { Generic, NotADatabase, Locked, Missing, Foreign, Syntax, ReadOnly };
-    DbError(Kind kind, const QString& message);
-    explicit DbError(const QString& message) : DbError(Kind::Generic, message) {}
-    Kind kind() const { return m_kind; }
-
-private:
-    Kind m_kind;
-};
 
 // Compiled statements of a connection that are not in use, by their text:
 // preparing costs more than running most of our statements.
@@ -195,7 +173,6 @@ public:
 
 private:
     friend class Query;
-    void registerFunctions();
     void execControl(const QString& sql);  // transaction control, never hooked
     static int busyHandler(void* self, int count);
     sqlite3* m_db = nullptr;
@@ -248,7 +225,5 @@ private:
 // The engine's error text of the last failure, translated where it matters.
 QString engineErrorText(sqlite3* db, int rc);
 
-// Jet's Round: half to even on the scaled binary value.
-double jetRound(double x, int digits);
 
 }  // namespace velbrisk

@@ -3,6 +3,7 @@
 #include "core/data/Clock.h"
 #include "core/data/Database.h"
 #include "core/data/DateText.h"
+#include "core/data/JetFunctions.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

@@ -1,5 +1,6 @@
 #include "core/data/PublicFunction.h"
 
+#include "core/data/JetFunctions.h"
 #include "core/data/Platform.h"
 #include "core/data/Query.h"
 #include "core/data/Words.h"
@@ -22,7 +23,9 @@ bool OpenQuery(Query& query, const QString& sql, const QString& message)
         query.setSql(sql);
         query.open();
         return true;
-    } catch (const Failure&) {
+    } catch (const Failure& e) {
+        // The person reads the caller's message; what went wrong stays in the log.
+        qCDebug(lcEngine) << "OpenQuery failed:" << sql << e.message();
         query.close();
         report(query, message);
         return false;
@@ -35,7 +38,8 @@ int ExecSql(Query& query, const QString& sql)
         query.close();
         query.setSql(sql);
         return query.execSql();
-    } catch (const Failure&) {
+    } catch (const Failure& e) {
+        qCDebug(lcEngine) << "ExecSql failed:" << sql << e.message();
         report(query, words::sqlFailed());
         return 0;
     }

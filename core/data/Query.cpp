@@ -1,6 +1,7 @@
 #include "core/data/Query.h"
 
 #include "core/data/DateText.h"
+#include "core/data/JetFunctions.h"
 #include "core/data/JetSql.h"
 #include "core/data/Schema.h"
 

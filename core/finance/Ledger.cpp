@@ -1,5 +1,6 @@
 #include "core/finance/Ledger.h"
 
+#include "core/data/JetFunctions.h"
 #include "core/data/JetSql.h"
 #include "core/data/MoneyTotals.h"
 #include "core/data/Platform.h"

@@ -2,6 +2,7 @@
 
 #include "core/data/ConditionBuilder.h"
 #include "core/data/DateText.h"
+#include "core/data/JetFunctions.h"
 #include "core/data/JetSql.h"
 #include "core/data/MoneyTotals.h"
 #include "core/data/PublicFunction.h"

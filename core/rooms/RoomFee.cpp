@@ -1,5 +1,6 @@
 #include "core/rooms/RoomFee.h"
 
+#include "core/data/JetFunctions.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/Words.h"
 
