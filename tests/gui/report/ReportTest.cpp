@@ -1,17 +1,21 @@
 // The report engine: each folder of cases/ is one report (its template, its
-// rows and variables in, the lines expected in the printed PDF); long texts
-// grow their band instead of overlapping; the preview opens with the whole
-// page in view.
+// rows or a small venue run through the rule that computes the report, its
+// variables, the lines expected in the printed PDF); long texts grow their
+// band instead of overlapping; the preview opens with the whole page in view.
 #include "core/data/Database.h"
 #include "core/data/JetSql.h"
 #include "core/data/Query.h"
+#include "core/finance/Ledger.h"
+#include "core/finance/Reports.h"
 #include "gui/report/PreviewForm.h"
 #include "gui/report/Report.h"
 #include "gui/rooms/Ticket.h"
 #include "tests/support/Gui.h"
+#include "tests/support/MoneyRows.h"
 #include "tests/support/TestData.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +27,7 @@
 #include <QRegularExpression>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace velbrisk;
@@ -77,92 +82,168 @@ void loadRows(test::TestVenue& v, const QString& file)
     }
 }
 
-TEST(Reports, EachFolderPrintsItsExpectedLines)
+// data.tsv: the venue's accounts and money records, one a line:
+//   account <name> <type> <opening amount>
+//   money <account name> <day> <amount>
+void loadVenue(test::TestVenue& v, const QString& file)
 {
-    const QDir cases(QStringLiteral(VELBRISK_SOURCE_DIR "/tests/report/cases"));
-    const QStringList names = cases.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    ASSERT_FALSE(names.isEmpty());
-    for (const QString& name : names) {
-        SCOPED_TRACE(name.toStdString());
-        const QString dir = cases.filePath(name) + QLatin1Char('/');
-        test::TestVenue v;
+    QHash<QString, int> accounts;
+    for (const QString& line : readLines(file)) {
+        const QStringList f = line.split(QLatin1Char('\t'));
+        if (f[0] == QLatin1String("account")) {
+            v.exec(QStringLiteral("Insert Into Account (AccountName, AccountBase, AccountType, AccountPower) Values (%1, %2, %3, '')")
+                       .arg(quoted(f[1]), f[3], f[2]));
+            accounts.insert(f[1], v.scalar(QStringLiteral("Select AccountIndex From Account Where AccountName = ") + quoted(f[1])).toInt());
+        } else if (f[0] == QLatin1String("money")) {
+            ASSERT_TRUE(accounts.contains(f[1])) << line.toStdString();
+            test::addMoney(v, {accounts.value(f[1]), f[2], f[3].toDouble()});
+        } else {
+            FAIL() << "unknown line in data.tsv: " << line.toStdString();
+        }
+    }
+}
+
+// The rows a case's report prints, `rows` left open on them: the rows of
+// rows.tsv as they are; or the venue of data.tsv run through the rule of
+// rule.tsv ("statement" or "summary", the first and last day, the account
+// book), which also gives the variables the window would hand in.
+void openCaseRows(test::TestVenue& v, const QString& dir, Query& rows, QHash<QString, QString>* vars)
+{
+    if (QFile::exists(dir + QStringLiteral("rows.tsv"))) {
+        loadRows(v, dir + QStringLiteral("rows.tsv"));
+        rows.setSql(QStringLiteral("Select * From ReportRows"));
+        rows.open();
+        return;
+    }
+    if (!QFile::exists(dir + QStringLiteral("rule.tsv")))
+        return;
+    loadVenue(v, dir + QStringLiteral("data.tsv"));
+    const QStringList rule = readLines(dir + QStringLiteral("rule.tsv")).value(0).split(QLatin1Char('\t'));
+    ASSERT_EQ(rule.size(), 4) << "rule.tsv: rule, first day, last day, account book";
+    const QDate from = QDate::fromString(rule[1], Qt::ISODate), to = QDate::fromString(rule[2], Qt::ISODate);
+    const std::optional<AccountBook> book = accountBookOf(rule[3]);
+    ASSERT_TRUE(book);
+    if (rule[0] == QLatin1String("statement")) {
+        writeStatement(rows, computeStatement(rows, QString(), book->filter, from, to));
+        vars->insert(QStringLiteral("BeginDate"), rule[1]);
+        vars->insert(QStringLiteral("EndDate"), rule[2]);
+    } else if (rule[0] == QLatin1String("summary")) {
+        MoneySearchInput in;
+        in.span = true;
+        in.from = from;
+        in.to = to;
+        MoneySearch search;
+        ASSERT_TRUE(buildMoneySearch(in, &search).saved);
+        bool days = false;
+        writeSummary(rows, computeSummary(rows, search, book->filter, &days));
+        EXPECT_TRUE(days);
+    } else {
+        FAIL() << "unknown rule: " << rule[0].toStdString();
+    }
+}
+
+const QString kCases = QStringLiteral(VELBRISK_SOURCE_DIR "/tests/report/cases/");
+
+// The folders of cases/; with `computed`, only those a rule computes.
+std::vector<std::string> caseNames(bool computed = false)
+{
+    std::vector<std::string> names;
+    for (const QString& n : QDir(kCases).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (!computed || QFile::exists(kCases + n + QStringLiteral("/rule.tsv")))
+            names.push_back(n.toStdString());
+    return names;
+}
+
+std::string testName(const ::testing::TestParamInfo<std::string>& info)
+{
+    std::string name = info.param;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
+
+// One case a folder of cases/: its template (its own, or the program's one
+// named in uses.txt), its rows and variables in, the lines it must print.
+class ReportCase : public ::testing::TestWithParam<std::string> {
+protected:
+    test::TestVenue v;
+    Query rows{v.db()};
+    QHash<QString, QString> vars;
+    std::optional<ReportTemplate> tmpl;
+    const QString dir = kCases + QString::fromStdString(GetParam()) + QLatin1Char('/');
+
+    void SetUp() override
+    {
         QString error;
-        // A case prints its own template, or one of the program's named in uses.txt.
         const QString uses = readLines(dir + QStringLiteral("uses.txt")).value(0);
-        const auto tmpl = ReportTemplate::load(
-            uses.isEmpty() ? dir + QStringLiteral("template.frf") : QStringLiteral(VELBRISK_SOURCE_DIR "/") + uses, &error);
+        tmpl = ReportTemplate::load(uses.isEmpty() ? dir + QStringLiteral("template.frf") : QStringLiteral(VELBRISK_SOURCE_DIR "/") + uses,
+                                    &error);
         ASSERT_TRUE(tmpl) << error.toStdString();
-        QHash<QString, QString> vars;
         for (const QString& line : readLines(dir + QStringLiteral("vars.tsv")))
             vars.insert(line.section(QLatin1Char('\t'), 0, 0), line.section(QLatin1Char('\t'), 1));
-        Query rows(v.db());
-        if (QFile::exists(dir + QStringLiteral("rows.tsv"))) {
-            loadRows(v, dir + QStringLiteral("rows.tsv"));
-            rows.setSql(QStringLiteral("Select * From ReportRows"));
-            rows.open();
-        }
-        const PreparedReport r = prepareReport(*tmpl, rows.isOpen() ? &rows : nullptr, [&](const QString& n) -> std::optional<QString> {
+        openCaseRows(v, dir, rows, &vars);
+    }
+    PreparedReport prepared()
+    {
+        return prepareReport(*tmpl, rows.isOpen() ? &rows : nullptr, [&](const QString& n) -> std::optional<QString> {
             if (vars.contains(n))
                 return vars.value(n);
             return std::nullopt;
         });
-        const QString pdf = v.dir() + QStringLiteral("report.pdf");
-        ASSERT_TRUE(writePdf(r, pdf));
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        p.waitForFinished(30000);
-        QStringList printed;
-        for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')))
-            if (!normalised(line).isEmpty())
-                printed << normalised(line);
-        // Every expected line, in order, each on a printed line of its own.
-        qsizetype at = 0;
-        for (const QString& want : readLines(dir + QStringLiteral("expected.txt"))) {
-            const qsizetype found = printed.indexOf(normalised(want), at);
-            EXPECT_GE(found, 0) << "missing after line " << at << ": " << want.toStdString() << "\n"
-                                << printed.join(QLatin1Char('\n')).toStdString();
-            if (found >= 0)
-                at = found + 1;
-        }
+    }
+};
+
+TEST_P(ReportCase, PrintsItsExpectedLines)
+{
+    const QString pdf = v.dir() + QStringLiteral("report.pdf");
+    ASSERT_TRUE(writePdf(prepared(), pdf));
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    QStringList printed;
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')))
+        if (!normalised(line).isEmpty())
+            printed << normalised(line);
+    // Every expected line, in order, each on a printed line of its own.
+    const QStringList expected = readLines(dir + QStringLiteral("expected.txt"));
+    ASSERT_FALSE(expected.isEmpty());
+    qsizetype at = 0;
+    for (const QString& want : expected) {
+        const qsizetype found = printed.indexOf(normalised(want), at);
+        EXPECT_GE(found, 0) << "missing after line " << at << ": " << want.toStdString() << "\n"
+                            << printed.join(QLatin1Char('\n')).toStdString();
+        if (found >= 0)
+            at = found + 1;
     }
 }
 
 // The statements print a rule above their total line (and above no other)
 // and the time they were printed, as the other reports do.
-TEST(Reports, StatementsRuleOffTheirTotalAndTellThePrintTime)
+class ComputedReport : public ReportCase {};
+
+TEST_P(ComputedReport, RulesOffItsTotalAndTellsThePrintTime)
 {
-    const struct {
-        const char* folder;
-        const char* total;
-    } cases[] = {{"account-month", "总合计"}, {"month-count", "合计"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.folder);
-        const QString dir = QStringLiteral(VELBRISK_SOURCE_DIR "/tests/report/cases/") + QLatin1String(c.folder) + QLatin1Char('/');
-        test::TestVenue v;
-        loadRows(v, dir + QStringLiteral("rows.tsv"));
-        Query rows(v.db());
-        rows.setSql(QStringLiteral("Select * From ReportRows"));
-        rows.open();
-        const auto tmpl = ReportTemplate::load(QStringLiteral(VELBRISK_SOURCE_DIR "/") + readLines(dir + QStringLiteral("uses.txt")).value(0));
-        ASSERT_TRUE(tmpl);
-        const PreparedReport r = prepareReport(*tmpl, &rows, [](const QString&) { return std::nullopt; });
-        ASSERT_EQ(r.pages.size(), 1);
-        double totalTop = -1;
-        QList<double> rules;
-        bool time = false;
-        for (const PlacedText& t : r.pages[0]) {
-            if (t.text == QString::fromUtf8(c.total))
-                totalTop = t.rect.top();
-            if (t.line)
-                rules << t.rect.top();
-            time = time || t.text.startsWith(QStringLiteral("打印时间："));
-        }
-        ASSERT_GE(totalTop, 0);
-        EXPECT_TRUE(rules.contains(totalTop)) << "a rule above the total line";
-        EXPECT_EQ(rules.size(), 2) << "the header's and the total's";
-        EXPECT_TRUE(time);
+    const QString rule = readLines(dir + QStringLiteral("rule.tsv")).value(0).section(QLatin1Char('\t'), 0, 0);
+    const QString total = rule == QLatin1String("statement") ? QStringLiteral("总合计") : QStringLiteral("合计");
+    const PreparedReport r = prepared();
+    ASSERT_EQ(r.pages.size(), 1);
+    double totalTop = -1;
+    QList<double> rules;
+    bool time = false;
+    for (const PlacedText& t : r.pages[0]) {
+        if (t.text == total)
+            totalTop = t.rect.top();
+        if (t.line)
+            rules << t.rect.top();
+        time = time || t.text.startsWith(QStringLiteral("打印时间："));
     }
+    ASSERT_GE(totalTop, 0);
+    EXPECT_TRUE(rules.contains(totalTop)) << "a rule above the total line";
+    EXPECT_EQ(rules.size(), 2) << "the header's and the total's";
+    EXPECT_TRUE(time);
 }
+
+INSTANTIATE_TEST_SUITE_P(Folders, ReportCase, ::testing::ValuesIn(caseNames()), testName);
+INSTANTIATE_TEST_SUITE_P(Folders, ComputedReport, ::testing::ValuesIn(caseNames(true)), testName);
 
 class Tickets : public ::testing::Test {
 protected:
