@@ -22,7 +22,6 @@
 
 namespace velbrisk {
 
-
 Q_LOGGING_CATEGORY(lcEngine, "velbrisk.engine", QtWarningMsg)
 
 QString engineErrorText(sqlite3* db, int rc)
