@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev
   libsqlcipher-dev libxlsxwriter-dev
   libgtest-dev
+  dpkg-dev lintian
   poppler-utils python3 python3-openpyxl
   fonts-wqy-microhei xvfb xauth tzdata qt6-translations-l10n
 )

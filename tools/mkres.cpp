@@ -78,6 +78,34 @@ QImage logo()
     return img;
 }
 
+// The program's icon: the logo's hills on a rounded tile, drawn at each size
+// so that small ones stay sharp.
+QImage appIcon(int size)
+{
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(250, 250, 252));
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    QPainterPath hills;
+    hills.moveTo(6, 50);
+    hills.lineTo(22, 18);
+    hills.lineTo(32, 33);
+    hills.lineTo(42, 10);
+    hills.lineTo(60, 50);
+    hills.closeSubpath();
+    p.fillPath(hills, QColor(30, 110, 170));
+    p.setPen(QPen(QColor(250, 170, 40), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(9, 55), QPointF(57, 55));
+    p.setPen(QPen(QColor(30, 80, 130), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(2.75, 2.75, 58.5, 58.5), 11, 11);
+    return img;
+}
+
 QImage noRoom()
 {
     QImage img = blank(240, 150);
@@ -290,6 +318,8 @@ int main(int argc, char** argv)
                 .save(dir + QString::fromLatin1(s.name) + QString::number(size) + QStringLiteral(".jpg"), "JPG", 92);
     stateTile(64, QColor(245, 150, 20), QStringLiteral("铃")).save(dir + QStringLiteral("Ring64.jpg"), "JPG", 92);
     logo().save(dir + QStringLiteral("Logo.png"));
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        appIcon(size).save(dir + QStringLiteral("Icon%1.png").arg(size));
     noRoom().save(dir + QStringLiteral("NoRoom.png"));
     cardReader().save(dir + QStringLiteral("CardReader.png"));
     computer().save(dir + QStringLiteral("Computer.png"));

@@ -1,5 +1,6 @@
 #include "gui/app/Application.h"
 
+#include "core/app/Startup.h"
 #include "gui/admin/AskForm.h"
 #include "gui/admin/LoginForm.h"
 #include "gui/admin/PowerForm.h"
@@ -46,12 +47,18 @@ StartOptions parseStartOptions(const QStringList& arguments, const QString& prog
     QCommandLineParser parser;
     QCommandLineOption home(QStringLiteral("home"), QStringLiteral("场馆数据所在的文件夹"), QStringLiteral("DIR"));
     QCommandLineOption network(QStringLiteral("network"), QStringLiteral("使用网络上的数据库"));
+    QCommandLineOption check(QStringLiteral("check-start"), QStringLiteral("启动到营业面板后即退出（检查安装）"));
     parser.addOption(home);
     parser.addOption(network);
+    parser.addOption(check);
     parser.parse(arguments);
     StartOptions o;
-    o.programDir = programDir;
-    o.appDir = programDir;
+    const QString installed = installedResourceDir(programDir);
+    o.programDir = installed.isEmpty() ? programDir : installed;
+    o.appDir = installed.isEmpty() ? programDir : userVenueDir();
+    if (!installed.isEmpty())
+        o.templateFile = installedTemplate(installed);
+    o.checkStart = parser.isSet(check);
     if (parser.isSet(home))
         o.appDir = QDir(parser.value(home)).absolutePath();
     else if (!qEnvironmentVariableIsEmpty("VELBRISK_HOME"))
@@ -65,6 +72,7 @@ Application::Application(const StartOptions& options, Platform platform, ReportP
       m_ctx{m_g, m_dm, platform, reports ? reports : m_preview.get()}
 {
     m_g.NetworkMode = options.networkMode;
+    m_templateFile = options.templateFile;
     // The main window first: it fixes the shared values. No window touches
     // the data file until the main window is shown.
     m_formMain = std::make_unique<TFormMain>(m_ctx, options.appDir, options.programDir);
@@ -131,6 +139,14 @@ Application::Application(const StartOptions& options, Platform platform, ReportP
 
 bool Application::start()
 {
+    if (!m_templateFile.isEmpty()) {
+        // The network mode's data file is elsewhere; its settings stay here.
+        const SaveResult r = prepareVenueFolder(m_g.AppDir, m_g.NetworkMode ? QString() : m_templateFile);
+        if (!r.saved) {
+            m_ctx.prompt().inform(r.message, QStringLiteral("错误"));
+            return false;
+        }
+    }
     if (!m_formMain->startUp())
         return false;
     m_formMain->show();

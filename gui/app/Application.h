@@ -17,9 +17,15 @@ struct StartOptions {
     QString appDir;      // the venue folder
     QString programDir;  // where the executable and its resources are
     bool networkMode = false;
+    // An installed program's empty data file, copied into the venue folder
+    // when it has none; empty for a program in a folder of its own.
+    QString templateFile;
+    bool checkStart = false;  // --check-start: start, show the board, quit
 };
 
-// Reads --home DIR, --network and VELBRISK_HOME.
+// Reads --home DIR, --network, --check-start and VELBRISK_HOME. An installed
+// program (in <prefix>/bin, its resources in <prefix>/share/velbrisk) keeps
+// its venue in $XDG_DATA_HOME/velbrisk unless told another folder.
 StartOptions parseStartOptions(const QStringList& arguments, const QString& programDir);
 
 class Application {
@@ -58,6 +64,7 @@ private:
     Globals m_g;
     TShareDataModule m_dm;
     Forms m_forms;
+    QString m_templateFile;
     AppContext m_ctx;
     std::unique_ptr<TFormMain> m_formMain;  // every other window is its child
     std::unique_ptr<FormWordAsker> m_asker;

@@ -1,5 +1,6 @@
 // Start-up as a person meets it: the window, the data file found or not,
 // a file that is not ours, the network address window.
+#include "core/app/Startup.h"
 #include "core/config/Options.h"
 #include "core/data/ShareDM.h"
 #include "gui/admin/LoginForm.h"
@@ -14,6 +15,10 @@
 #include "tests/support/TestData.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -151,6 +156,72 @@ TEST(StartUp, HomeOptionPointsAtAWritableVenueFolder)
     EXPECT_FALSE(o.networkMode);
     EXPECT_TRUE(parseStartOptions({QStringLiteral("velbrisk"), QStringLiteral("--network")}, QStringLiteral("/p")).networkMode);
     EXPECT_EQ(parseStartOptions({QStringLiteral("velbrisk")}, QStringLiteral("/p")).appDir, QStringLiteral("/p"));
+}
+
+// Installed as <prefix>/bin/velbrisk with <prefix>/share/velbrisk: the venue
+// is the user's data folder, made from the empty data file at the first
+// start and never replaced afterwards.
+TEST(StartUp, AnInstalledProgramKeepsItsVenueInTheUsersDataFolder)
+{
+    QTemporaryDir prefix, data;
+    const QString share = prefix.filePath(QStringLiteral("share/velbrisk"));
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath(QStringLiteral("bin"))));
+    ASSERT_TRUE(QDir().mkpath(share + QStringLiteral("/Frf")));
+    ASSERT_TRUE(QDir().mkpath(share + QStringLiteral("/template")));
+    {
+        TestVenue empty(false);
+        ASSERT_TRUE(QFile::copy(empty.dataFile(), share + QStringLiteral("/template/Velbrisk.mdb")));
+    }
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", oldData); });
+
+    const StartOptions o = parseStartOptions({QStringLiteral("velbrisk")}, prefix.filePath(QStringLiteral("bin")));
+    EXPECT_EQ(o.programDir, share);
+    EXPECT_EQ(o.appDir, data.filePath(QStringLiteral("velbrisk")));
+    EXPECT_EQ(o.templateFile, share + QStringLiteral("/template/Velbrisk.mdb"));
+    // --home still wins; the empty data file comes along.
+    const StartOptions home = parseStartOptions({QStringLiteral("velbrisk"), QStringLiteral("--home"), data.filePath(QStringLiteral("other"))},
+                                                prefix.filePath(QStringLiteral("bin")));
+    EXPECT_EQ(home.appDir, data.filePath(QStringLiteral("other")));
+    EXPECT_EQ(home.templateFile, o.templateFile);
+    // A program in a folder of its own copies nothing.
+    EXPECT_TRUE(parseStartOptions({QStringLiteral("velbrisk")}, share).templateFile.isEmpty());
+
+    const QString venueFile = o.appDir + QStringLiteral("/Velbrisk.mdb");
+    {
+        Desk desk;
+        Application app(o, desk.platform());
+        ASSERT_TRUE(app.start()) << desk.prompt.messages.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(app.formMain().boardReady());
+        EXPECT_TRUE(QFileInfo(venueFile).isWritable());
+        EXPECT_FALSE(QFile::exists(venueFile + QStringLiteral(".part")));
+        app.dataModule().ADOQueryTemp.setSql(QStringLiteral("Insert Into Parameter (ParameterValue, ParameterType) Values ('留下', 1)"));
+        app.dataModule().ADOQueryTemp.execSql();
+    }
+    {
+        Desk desk;
+        Application app(o, desk.platform());
+        ASSERT_TRUE(app.start());
+        Query& q = app.dataModule().ADOQueryTemp;
+        q.setSql(QStringLiteral("Select Count(*) As N From Parameter Where ParameterValue = '留下'"));
+        q.open();
+        EXPECT_EQ(q.integer(QStringLiteral("N")), 1) << "the venue's file was replaced";
+        q.close();
+    }
+}
+
+TEST(StartUp, AVenueFolderThatCannotBeMadeIsNamed)
+{
+    QTemporaryDir dir;
+    test::writeFile(dir.filePath(QStringLiteral("file")), "x");
+    const SaveResult r = prepareVenueFolder(dir.filePath(QStringLiteral("file/velbrisk")), dir.filePath(QStringLiteral("none.mdb")));
+    EXPECT_FALSE(r.saved);
+    EXPECT_TRUE(r.message.startsWith(QStringLiteral("无法建立数据文件夹"))) << r.message.toStdString();
+    const SaveResult copy = prepareVenueFolder(dir.filePath(QStringLiteral("venue")), dir.filePath(QStringLiteral("none.mdb")));
+    EXPECT_FALSE(copy.saved);
+    EXPECT_TRUE(copy.message.contains(QStringLiteral("无法在"))) << copy.message.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("venue/Velbrisk.mdb"))));
 }
 
 TEST(StartUp, GlobalsHoldTheCurrentMonthAndYear)
