@@ -1,6 +1,8 @@
 #include "core/bookings/Booking.h"
 
 #include "core/data/JetSql.h"
+#include "core/data/PublicFunction.h"
+#include "core/data/Query.h"
 #include "core/data/ShareDM.h"
 #include "core/data/Words.h"
 #include "core/rooms/RoomFee.h"
@@ -22,6 +24,50 @@ void moveRoomState(Query& q, int roomIndex, const QString& from, const QString& 
 }
 
 }  // namespace
+
+SaveResult overlapQuestion(Query& q, const OverlapCheck& c, QString* question)
+{
+    question->clear();
+    QStringList with;
+    const SaveResult r = attempt(q, [&] {
+        QueryLease lease(q);
+        lease.open(QStringLiteral("Select * From Book Where (BookIndex > 1) And (BookIndex <> %1) And (BookRoom = %2) "
+                                  "And (BookBeginTime < %3) And (BookEndTime > %4) Order By BookBeginTime")
+                       .arg(c.exceptBooking)
+                       .arg(quoted(c.room), jetDateTime(c.end), jetDateTime(c.begin)));
+        for (q.first(); !q.eof(); q.next()) {
+            const QString remark = q.str(QStringLiteral("BookRemark")).trimmed();
+            if (!c.customer.trimmed().isEmpty() && remark.contains(c.customer.trimmed()))
+                continue;
+            QString span = q.dateTime(QStringLiteral("BookBeginTime")).toString(QStringLiteral("yyyy-MM-dd HH:mm")) + QStringLiteral(" 至 ")
+                           + q.dateTime(QStringLiteral("BookEndTime")).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+            if (!remark.isEmpty())
+                span += QStringLiteral("（%1）").arg(remark.section(QLatin1Char('\n'), 0, 0).left(20));
+            with << span;
+        }
+        return SaveResult::done();
+    }, words::dbOpenFailed());
+    if (!r.saved)
+        return r;
+    QString task;
+    if (c.withTask) {
+        const SaveResult t = attempt(q, [&] {
+            QueryLease lease(q);
+            lease.open(QStringLiteral("Select * From Room Where RoomName = ") + quoted(c.room));
+            if (!q.eof() && words::taskRunning(q.str(QStringLiteral("RoomState"))) && q.dateTime(QStringLiteral("RoomBeginTime")) < c.end
+                && q.dateTime(QStringLiteral("RoomEndTime")) > c.begin)
+                task = q.dateTime(QStringLiteral("RoomEndTime")).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+            return SaveResult::done();
+        }, words::dbOpenFailed());
+        if (!t.saved)
+            return t;
+    }
+    if (!with.isEmpty())
+        *question = QStringLiteral("该时段与%1的预订重叠，仍要%2吗？").arg(with.join(QStringLiteral("、")), c.action);
+    else if (!task.isEmpty())
+        *question = QStringLiteral("该时段与正在进行的计时（至 %1）重叠，仍要%2吗？").arg(task, c.action);
+    return SaveResult::done();
+}
 
 QString bookingLength(const QDateTime& begin, const QDateTime& end)
 {
@@ -134,6 +180,7 @@ CalendarMarks calendarMarks(Query& q, const QDate& day)
         auto number = [&](qsizetype at, qsizetype n) { return v.size() >= at + n ? v.mid(at, n).toInt() : 0; };
         return QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)), QTime(number(11, 2), number(14, 2), number(17, 2)), Qt::UTC);
     };
+    QHash<QString, QList<std::pair<QDateTime, QDateTime>>> spans;
     for (; !q.eof(); q.next()) {
         const QString room = q.valueAt(q.recNo(), roomCol).toString();
         const QDateTime b = moment(beginCol), e = moment(endCol);
@@ -143,6 +190,19 @@ CalendarMarks calendarMarks(Query& q, const QDate& day)
         const Span d = bookedDays(b, e, day);
         for (int i = d.first; i <= d.last; ++i)
             marks.days[room].insert(i);
+        // Where this booking meets an earlier one of the room: their common span.
+        for (const auto& [ob, oe] : spans.value(room))
+            if (b < oe && ob < e) {
+                // The last second shared: an overlap ending on the hour marks no hour past it.
+                const QDateTime from = std::max(b, ob), to = std::min(e, oe).addSecs(-1);
+                const Span oh = bookedHours(from, to, day);
+                for (int i = oh.first; i <= oh.last; ++i)
+                    marks.overlapHours[room].insert(i);
+                const Span od = bookedDays(from, to, day);
+                for (int i = od.first; i <= od.last; ++i)
+                    marks.overlapDays[room].insert(i);
+            }
+        spans[room].append({b, e});
     }
     q.close();
     return marks;

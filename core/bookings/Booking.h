@@ -30,6 +30,21 @@ QString bookingLength(const QDateTime& begin, const QDateTime& end);
 // transaction. A booking gone meanwhile is no refusal: nothing to change.
 SaveResult saveBooking(TShareDataModule& dm, const BookingInput& in);
 
+// With "预订重叠" set to "提醒重叠": a span of a room that overlaps another
+// of its bookings, or its running task, is asked about before it is kept.
+struct OverlapCheck {
+    QString room;
+    QDateTime begin, end;
+    int exceptBooking = 0;  // the booking being changed
+    bool withTask = true;   // the room's running task counts (not when starting one)
+    QString customer;       // a booking whose remark names this customer is theirs
+    QString action = QStringLiteral("保存");  // "仍要保存吗？"
+};
+// The question, in `question`, empty when nothing overlaps: "该时段与
+// 2026-12-11 18:00 至 20:00（张三）的预订重叠，仍要保存吗？". Refused when the
+// data file cannot be read.
+SaveResult overlapQuestion(Query& q, const OverlapCheck& c, QString* question);
+
 // Deletes a booking; when it was the room's last one, a booked room becomes
 // free, in the same transaction.
 SaveResult deleteBooking(TShareDataModule& dm, int bookIndex, int roomIndex, const QString& roomName);
@@ -51,6 +66,8 @@ Span bookedDays(const QDateTime& begin, const QDateTime& end, const QDate& day);
 struct CalendarMarks {
     QHash<QString, QSet<int>> hours;  // 0..23
     QHash<QString, QSet<int>> days;   // 1..31
+    // The hours and days where two bookings of a room overlap.
+    QHash<QString, QSet<int>> overlapHours, overlapDays;
 };
 CalendarMarks calendarMarks(Query& q, const QDate& day);
 

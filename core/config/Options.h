@@ -23,6 +23,8 @@ inline constexpr OptionKey AccountSortKind{"Setting", "帐户排序方式", "0"}
 inline constexpr OptionKey AccountSortOrder{"Setting", "帐户排序方向", "0"};
 inline constexpr OptionKey BatchVoucher{"Setting", "批量开单功能", "关闭"};
 inline constexpr OptionKey BillPrint{"Setting", "BillPrint", ""};
+// Not in the first version's file: without the key, overlaps pass unasked.
+inline constexpr OptionKey BookOverlap{"Setting", "预订重叠", "不提醒重叠"};
 inline constexpr OptionKey LastUser{"Velbrisk", "LastUser", "经营主管"};
 inline constexpr OptionKey Address{"数据库内容", "Address", ""};
 }  // namespace opt
@@ -54,6 +56,7 @@ public:
     bool manualLogin() const;         // "LoginMode" is "手动登录"
     bool batchVouchers() const;       // "批量开单功能" is "开启"
     bool printNewVouchers() const;    // "BillPrint" is "开单时自动打印"
+    bool warnOverlaps() const;        // "预订重叠" is "提醒重叠"
 
 private:
     QString m_file;

@@ -126,6 +126,16 @@ QWidget* TFormSetting::buildBusinessTab()
     connect(clearBooks, &QPushButton::clicked, this, &TFormSetting::ClearBookings);
     right->addWidget(books);
 
+    auto* overlap = new QGroupBox(QStringLiteral("预订重叠"), page);
+    auto* ol = new QHBoxLayout(overlap);
+    ol->addWidget(new QLabel(QStringLiteral("时段重叠的预订与计时："), overlap));
+    m_overlap = choice(overlap, {QStringLiteral("不提醒重叠"), QStringLiteral("提醒重叠")});
+    ol->addWidget(m_overlap);
+    auto* overlapOk = makeButton(overlap, QStringLiteral("确定"));
+    ol->addWidget(overlapOk);
+    connect(overlapOk, &QPushButton::clicked, this, &TFormSetting::SaveBookOverlap);
+    right->addWidget(overlap);
+
     auto* costs = new QGroupBox(QStringLiteral("消费清空"), page);
     auto* cl = new QHBoxLayout(costs);
     cl->addWidget(new QLabel(QStringLiteral("清空所有房间的消费"), costs));
@@ -229,6 +239,7 @@ void TFormSetting::prepare()
     m_ringFile->setText(o.read(opt::RingFile));
     selectTwo(m_ringMode, o.read(opt::RingMode));
     selectTwo(m_ticket, o.read(opt::TicketPrint));
+    selectTwo(m_overlap, o.read(opt::BookOverlap));
     Query& q = m_ctx.dm.ADOQueryTemp;
     LoadCombo(m_account, q, QStringLiteral("Select * From Account Where AccountIndex > 1"), false,
               QStringLiteral("AccountName"));
@@ -256,6 +267,8 @@ QComboBox* TFormSetting::combo(const char* key) const
         return m_ticket;
     if (k == QLatin1String("AccountForBill"))
         return m_account;
+    if (k == QStringLiteral("预订重叠"))
+        return m_overlap;
     if (k == QLatin1String("PrintType"))
         return m_printType;
     if (k == QLatin1String("MoneyIndex"))
@@ -279,6 +292,12 @@ void TFormSetting::SaveTicketPrint()
 {
     m_ctx.options().write(opt::TicketPrint, m_ticket->currentText());
     m_ctx.prompt().inform(QStringLiteral("小票打印模式设置成功"));
+}
+
+void TFormSetting::SaveBookOverlap()
+{
+    m_ctx.options().write(opt::BookOverlap, m_overlap->currentText());
+    m_ctx.prompt().inform(QStringLiteral("预订重叠设置为：") + m_overlap->currentText());
 }
 
 void TFormSetting::SaveAccountForBill()

@@ -34,6 +34,7 @@ public:
     void SaveRingFile();
     void SaveRingMode();
     void SaveTicketPrint();
+    void SaveBookOverlap();
     void SaveAccountForBill();
     void SavePrintType();
     void SaveMoneyIndex();
@@ -73,6 +74,7 @@ private:
     QLineEdit* m_ringFile = nullptr;
     QComboBox* m_ringMode = nullptr;
     QComboBox* m_ticket = nullptr;
+    QComboBox* m_overlap = nullptr;
     QComboBox* m_account = nullptr;
     QComboBox* m_printType = nullptr;
     QComboBox* m_moneyIndex = nullptr;

@@ -107,6 +107,21 @@ void TFormBook::ActionYesExecute()
     in.begin = begin();
     in.end = end();
     in.remark = m_remark->toPlainText();
+    if (m_ctx.options().warnOverlaps() && in.begin <= in.end) {
+        OverlapCheck c;
+        c.room = in.room;
+        c.begin = in.begin;
+        c.end = in.end;
+        c.exceptBooking = in.isNew ? 0 : in.editIndex;
+        QString question;
+        const SaveResult read = overlapQuestion(m_ctx.dm.ADOQueryTemp, c, &question);
+        if (!read.saved) {
+            finish(read);
+            return;
+        }
+        if (!question.isEmpty() && !m_ctx.prompt().ask(question, QStringLiteral("操作确认")))
+            return;
+    }
     finish(saveBooking(m_ctx.dm, in));
 }
 

@@ -24,6 +24,7 @@ namespace velbrisk {
 namespace {
 
 const QString kStar = QStringLiteral("★");
+const QColor kOverlapColour(255, 170, 120);
 // What the grids have of the window's first width, a scroll bar's room kept.
 constexpr int kCalendarWidth = 710;
 
@@ -114,20 +115,26 @@ void TFormBookState::Mark()
     } catch (const Failure&) {
         m_ctx.prompt().inform(words::dbOpenFailed());
     }
-    auto fill = [&](QTableWidget* g, const QHash<QString, QSet<int>>& byRoom, int offset, int usable) {
+    // Overlapping bookings show in their own colour when the venue asks about them.
+    const bool overlaps = m_ctx.options().warnOverlaps();
+    auto fill = [&](QTableWidget* g, const QHash<QString, QSet<int>>& byRoom, const QHash<QString, QSet<int>>& overlapping, int offset,
+                    int usable) {
         for (int r = 0; r < g->rowCount(); ++r) {
             const QSet<int> cells = byRoom.value(g->item(r, 0)->text());
+            const QSet<int> twice = overlaps ? overlapping.value(g->item(r, 0)->text()) : QSet<int>();
             for (int c = 1; c < g->columnCount(); ++c) {
                 auto* item = new QTableWidgetItem(cells.contains(c - offset) ? kStar : QString());
                 item->setTextAlignment(Qt::AlignCenter);
                 // Days past the month's own end are no days: grey, never marked.
-                item->setBackground(c <= usable ? QColor(Qt::white) : QColor(Qt::lightGray));
+                item->setBackground(c > usable ? QColor(Qt::lightGray) : twice.contains(c - offset) ? kOverlapColour : QColor(Qt::white));
+                if (twice.contains(c - offset))
+                    item->setToolTip(QStringLiteral("预订重叠"));
                 g->setItem(r, c, item);
             }
         }
     };
-    fill(m_day, marks.hours, 1, 24);
-    fill(m_month, marks.days, 0, day.daysInMonth());
+    fill(m_day, marks.hours, marks.overlapHours, 1, 24);
+    fill(m_month, marks.days, marks.overlapDays, 0, day.daysInMonth());
 }
 
 }  // namespace velbrisk

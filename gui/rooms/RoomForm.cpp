@@ -1,5 +1,6 @@
 #include "gui/rooms/RoomForm.h"
 
+#include "core/bookings/Booking.h"
 #include "core/data/Clock.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
@@ -323,6 +324,20 @@ void TFormRoom::ActionBeginExecute()
     t.end = end();
     t.otherCost = IsValidAmountText(m_otherCost->text()) ? TextToAmount(m_otherCost->text()) : 0;
     t.note = m_note->toPlainText();
+    if (m_ctx.options().warnOverlaps() && t.begin <= t.end) {
+        OverlapCheck c;
+        c.room = m_name->text();
+        c.begin = t.begin;
+        c.end = t.end;
+        c.withTask = false;  // this very task
+        c.customer = t.customer;
+        c.action = m_beginButton->text();
+        QString question;
+        if (!done(overlapQuestion(m_ctx.dm.ADOQueryTemp, c, &question)))
+            return;
+        if (!question.isEmpty() && !m_ctx.prompt().ask(question, QStringLiteral("操作确认")))
+            return;
+    }
     if (done(tasks.startOrAdjust(OpenRoomIndex, t)))
         accept();
 }

@@ -230,6 +230,7 @@ TEST_F(Admin, EveryOptionIsWrittenAndReadBack)
     EXPECT_EQ(s.combo("AccountForBill")->currentText(), QStringLiteral("银行存款"));
     EXPECT_EQ(s.combo("PrintType")->currentText(), QStringLiteral("纵向打印"));
     EXPECT_EQ(s.combo("MoneyIndex")->currentText(), QStringLiteral("按日期生成编号"));
+    EXPECT_EQ(s.combo("预订重叠")->currentText(), QStringLiteral("不提醒重叠"));
 
     prompt.setNextFileName(QStringLiteral("/sounds/bell.wav"));
     s.ChooseRingFile();
@@ -248,6 +249,9 @@ TEST_F(Admin, EveryOptionIsWrittenAndReadBack)
     EXPECT_EQ(prompt.messages.last(), QStringLiteral("报表打印方式设置为：横向打印"));
     s.combo("MoneyIndex")->setCurrentIndex(1);
     s.SaveMoneyIndex();
+    s.combo("预订重叠")->setCurrentIndex(1);
+    test::click(qobject_cast<QWidget*>(s.combo("预订重叠")->parent()), QStringLiteral("确定"));
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("预订重叠设置为：提醒重叠"));
     const Options o = options();
     EXPECT_EQ(o.read(opt::RingFile), QStringLiteral("/sounds/bell.wav"));
     EXPECT_EQ(o.read(opt::RingMode), QStringLiteral("多次响铃"));
@@ -255,6 +259,7 @@ TEST_F(Admin, EveryOptionIsWrittenAndReadBack)
     EXPECT_EQ(o.read(opt::AccountForBill), QStringLiteral("3"));
     EXPECT_EQ(o.read(opt::PrintType), QStringLiteral("横向打印"));
     EXPECT_EQ(o.read(opt::MoneyIndex), QStringLiteral("按数字生成编号"));
+    EXPECT_TRUE(o.warnOverlaps());
     // A value edited by hand that is neither entry shows the second one.
     o.write(opt::RingMode, QStringLiteral("乱写"));
     s.prepare();

@@ -1,10 +1,16 @@
 // The booking calendar: which hours and days a booking marks, and the window.
 #include "core/bookings/Booking.h"
+#include "core/config/Options.h"
+#include "gui/bookings/BookForm.h"
 #include "gui/bookings/BookStateForm.h"
+#include "gui/rooms/RoomForm.h"
 #include "tests/support/Gui.h"
 #include "tests/support/ProgramTest.h"
 
 #include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QApplication>
 #include <QScrollBar>
@@ -100,6 +106,148 @@ TEST_F(CalendarWindow, MarksTheRoomsAndMovesDayByDay)
         test::click(w, QStringLiteral("退出"));
     });
     c.exec();
+}
+
+// Overlapping bookings and tasks, asked about only when the venue chose so
+// ("预订重叠" is "提醒重叠"); without the setting, saved unasked as always.
+class Overlaps : public test::ProgramTest {
+protected:
+    void SetUp() override
+    {
+        test::ProgramTest::SetUp();
+        v.exec(QStringLiteral("Insert Into Room (RoomName, RoomType, RoomState, RoomPrice) Values ('羽毛球1号', '计时收费', '预订', 20)"));
+        room = v.scalar(QStringLiteral("Select RoomIndex From Room Where RoomName = '羽毛球1号'")).toInt();
+        v.exec(QStringLiteral("Insert Into Book (BookRoom, BookBeginTime, BookEndTime, BookRemark) "
+                              "Values ('羽毛球1号', #2026-12-11 18:00:00#, #2026-12-11 20:00:00#, '张三')"));
+    }
+    void warn() { Options(v.iniFile(), v.dir()).write(opt::BookOverlap, QStringLiteral("提醒重叠")); }
+    int bookings() { return v.scalar(QStringLiteral("Select Count(*) From Book Where BookIndex > 1")).toInt(); }
+    // A new booking of the room through its window, 确定 pressed.
+    QDialog::DialogCode book(const QDateTime& b, const QDateTime& e)
+    {
+        TFormBook& w = app->form<TFormBook>();
+        w.Mode = EditMode::New;
+        w.NewRoomName = QStringLiteral("羽毛球1号");
+        w.NewRoomIndex = room;
+        w.setResult(QDialog::Rejected);
+        w.prepare(b);
+        w.setBegin(b);
+        w.setEnd(e);
+        test::click(&w, QStringLiteral("确定"));
+        return QDialog::DialogCode(w.result());
+    }
+    int room = 0;
+};
+
+TEST_F(Overlaps, ABookingOverTheSameHoursIsAskedAboutWhenTheVenueChoseSo)
+{
+    const struct {
+        const char* name;
+        bool warn;
+        QDateTime begin, end;
+        const char* question;  // nullptr: saved unasked
+        bool answer;
+    } cases[] = {
+        {"the setting off: as always", false, at(2026, 12, 11, 19), at(2026, 12, 11, 21), nullptr, false},
+        {"touching at 20:00 is no overlap", true, at(2026, 12, 11, 20), at(2026, 12, 11, 21), nullptr, false},
+        {"overlap, No", true, at(2026, 12, 11, 19, 30), at(2026, 12, 11, 21),
+         "该时段与2026-12-11 18:00 至 2026-12-11 20:00（张三）的预订重叠，仍要保存吗？", false},
+        {"overlap, Yes", true, at(2026, 12, 11, 17), at(2026, 12, 11, 18, 30),
+         "该时段与2026-12-11 18:00 至 2026-12-11 20:00（张三）的预订重叠，仍要保存吗？", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        v.exec(QStringLiteral("Delete From Book Where BookIndex > 2"));
+        if (c.warn)
+            warn();
+        const int before = bookings();
+        const int asked = prompt.messages.size();
+        if (c.question)
+            prompt.setNextAnswer(c.answer);
+        const QDialog::DialogCode result = book(c.begin, c.end);
+        if (!c.question) {
+            EXPECT_EQ(prompt.messages.size(), asked);
+            EXPECT_EQ(result, QDialog::Accepted);
+            EXPECT_EQ(bookings(), before + 1);
+            continue;
+        }
+        ASSERT_EQ(prompt.messages.size(), asked + 1);
+        EXPECT_EQ(prompt.messages.last(), QString::fromUtf8(c.question));
+        EXPECT_EQ(prompt.titles.last(), QStringLiteral("操作确认"));
+        EXPECT_EQ(result, c.answer ? QDialog::Accepted : QDialog::Rejected) << "No keeps the window open";
+        EXPECT_EQ(bookings(), before + (c.answer ? 1 : 0));
+    }
+}
+
+TEST_F(Overlaps, TheRunningTaskCountsAndABookingNeverOverlapsItself)
+{
+    warn();
+    v.exec(QStringLiteral("Update Room Set RoomState = '占用', RoomBeginTime = #2026-12-11 09:00:00#, RoomEndTime = #2026-12-11 11:00:00# "
+                          "Where RoomName = '羽毛球1号'"));
+    prompt.setNextAnswer(false);
+    EXPECT_EQ(book(at(2026, 12, 11, 10), at(2026, 12, 11, 12)), QDialog::Rejected);
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("该时段与正在进行的计时（至 2026-12-11 11:00）重叠，仍要保存吗？"));
+
+    // Changing the booking's own hours asks nothing.
+    const int asked = prompt.messages.size();
+    TFormBook& w = app->form<TFormBook>();
+    w.Mode = EditMode::Edit;
+    w.EditIndex = 2;
+    w.prepare(at(2026, 12, 11, 12));
+    w.setEnd(at(2026, 12, 11, 20, 30));
+    test::click(&w, QStringLiteral("确定"));
+    EXPECT_EQ(prompt.messages.size(), asked);
+    EXPECT_EQ(v.scalar(QStringLiteral("Select BookEndTime From Book Where BookIndex = 2")).left(16), QStringLiteral("2026-12-11 20:30"));
+}
+
+TEST_F(Overlaps, StartingATaskOverSomeoneElsesBookingAsksTheSame)
+{
+    warn();
+    TFormRoom& r = app->form<TFormRoom>();
+    auto start = [&](const QString& customer, bool answer) {
+        r.OpenRoomIndex = room;
+        r.setResult(QDialog::Rejected);
+        r.prepare(at(2026, 12, 11, 17, 30));
+        r.customerEdit()->setText(customer);
+        r.setBegin(at(2026, 12, 11, 17, 30));
+        r.setEnd(at(2026, 12, 11, 19, 30));
+        prompt.setNextAnswer(answer);
+        QTest::mouseClick(r.beginButton(), Qt::LeftButton);
+        return r.result();
+    };
+    EXPECT_EQ(start(QStringLiteral("李四"), false), QDialog::Rejected);
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("该时段与2026-12-11 18:00 至 2026-12-11 20:00（张三）的预订重叠，仍要开始计时吗？"));
+    EXPECT_EQ(v.scalar(QStringLiteral("Select RoomState From Room Where RoomIndex = %1").arg(room)), QStringLiteral("预订"));
+    // The customer the booking names is theirs: started unasked.
+    const int asked = prompt.messages.size();
+    EXPECT_EQ(start(QStringLiteral("张三"), false), QDialog::Accepted);
+    EXPECT_EQ(prompt.messages.size(), asked);
+    EXPECT_EQ(v.scalar(QStringLiteral("Select RoomState From Room Where RoomIndex = %1").arg(room)), QStringLiteral("占用"));
+}
+
+TEST_F(Overlaps, TheCalendarColoursTheHoursTwoBookingsShare)
+{
+    v.exec(QStringLiteral("Insert Into Book (BookRoom, BookBeginTime, BookEndTime) Values ('羽毛球1号', #2026-12-11 19:00:00#, #2026-12-11 21:00:00#)"));
+    TFormBookState& c = app->form<TFormBookState>();
+    c.dateEdit()->setDate(QDate(2026, 12, 11));
+    auto coloured = [](QTableWidget* g) {
+        QList<int> cols;
+        for (int col = 1; col < g->columnCount(); ++col)
+            if (g->item(0, col)->background().color() != QColor(Qt::white) && g->item(0, col)->background().color() != QColor(Qt::lightGray))
+                cols << col;
+        return cols;
+    };
+    for (const bool on : {false, true}) {
+        SCOPED_TRACE(on ? "asked about" : "as always");
+        if (on)
+            warn();
+        test::onNextDialog<TFormBookState>([&](TFormBookState* w) {
+            EXPECT_EQ(coloured(w->dayGrid()), on ? QList<int>{20} : QList<int>{}) << "hour 19, the one both hold";
+            EXPECT_EQ(coloured(w->monthGrid()), on ? QList<int>{11} : QList<int>{});
+            test::click(w, QStringLiteral("退出"));
+        });
+        c.exec();
+    }
 }
 
 }  // namespace
