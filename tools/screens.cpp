@@ -3,6 +3,7 @@
 // layout can be looked at under a real window manager:
 //   screens TEMPLATE.mdb PROGRAM_DIR OUT_DIR
 // (for instance under Xvfb with a window manager running on its display).
+#include "core/config/Options.h"
 #include "core/data/Database.h"
 #include "core/data/JetSql.h"
 #include "gui/app/Application.h"
@@ -83,6 +84,8 @@ void fill(Connection& c)
     c.exec(QStringLiteral("Insert Into Room (RoomName, RoomType, RoomPrice, RoomState) Values ('台球3号', '计次收费', 15, '空闲')"));
     c.exec(QStringLiteral("Insert Into Room (RoomName, RoomType, RoomPrice, RoomState) Values ('篮球场', '计时收费', 120, '预订')"));
     c.exec(QStringLiteral("Insert Into Book (BookRoom, BookBeginTime, BookEndTime) Values ('篮球场', #%1 18:00:00#, #%1 21:00:00#)").arg(today));
+    // A second booking over the first one's last hour, coloured on the calendar.
+    c.exec(QStringLiteral("Insert Into Book (BookRoom, BookBeginTime, BookEndTime) Values ('篮球场', #%1 20:00:00#, #%1 22:00:00#)").arg(today));
     for (int i = 1; i <= 12; ++i) {
         const QString day = QDate::currentDate().addDays(-i % 9).toString(Qt::ISODate);
         c.exec(QStringLiteral("Insert Into Bill (BillSerial, BillCreateTime, BillRoomName, BillRoomType, BillRoomPrice, BillBeginTime, "
@@ -125,6 +128,7 @@ int main(int argc, char** argv)
         c.open(venue.filePath(QStringLiteral("Velbrisk.mdb")));
         fill(c);
     }
+    Options(venue.filePath(QStringLiteral("Velbrisk.ini")), venue.path()).write(opt::BookOverlap, QStringLiteral("提醒重叠"));
     Quiet quiet;
     StartOptions o;
     o.appDir = venue.path() + QLatin1Char('/');
