@@ -13,6 +13,13 @@ bool Options::automaticLogin() const { return read(opt::LoginMode) == QStringLit
 bool Options::manualLogin() const { return read(opt::LoginMode) == QStringLiteral("手动登录"); }
 bool Options::batchVouchers() const { return read(opt::BatchVoucher) == QStringLiteral("开启"); }
 bool Options::printNewVouchers() const { return read(opt::BillPrint) == QStringLiteral("开单时自动打印"); }
+int Options::overtimeGraceMinutes() const
+{
+    bool ok = false;
+    const int minutes = read(opt::OvertimeGrace).trimmed().toInt(&ok);
+    return ok && minutes >= 0 && minutes <= 1440 ? minutes : 0;
+}
+
 bool Options::warnOverlaps() const { return read(opt::BookOverlap) == QStringLiteral("提醒重叠"); }
 
 int defaultFinanceColumnWidth(const QString& field)

@@ -25,6 +25,10 @@ inline constexpr OptionKey BatchVoucher{"Setting", "批量开单功能", "关闭
 inline constexpr OptionKey BillPrint{"Setting", "BillPrint", ""};
 // Not in the first version's file: without the key, overlaps pass unasked.
 inline constexpr OptionKey BookOverlap{"Setting", "预订重叠", "不提醒重叠"};
+// Overtime at checkout: "不计费" (billed to the planned end), "按实际时长计费"
+// (billed to the checkout), or "询问"; and minutes of grace before it counts.
+inline constexpr OptionKey OvertimeCharge{"Setting", "超时计费", "不计费"};
+inline constexpr OptionKey OvertimeGrace{"Setting", "超时宽限分钟", "0"};
 inline constexpr OptionKey LastUser{"Velbrisk", "LastUser", "经营主管"};
 inline constexpr OptionKey Address{"数据库内容", "Address", ""};
 }  // namespace opt
@@ -57,6 +61,8 @@ public:
     bool batchVouchers() const;       // "批量开单功能" is "开启"
     bool printNewVouchers() const;    // "BillPrint" is "开单时自动打印"
     bool warnOverlaps() const;        // "预订重叠" is "提醒重叠"
+    // Minutes of "超时宽限分钟" (0 for anything else than 0 to 1440).
+    int overtimeGraceMinutes() const;
 
 private:
     QString m_file;

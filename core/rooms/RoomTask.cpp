@@ -79,6 +79,19 @@ SaveResult RoomTasks::cancel(int roomIndex)
     return r;
 }
 
+qint64 chargeableOvertime(const QDateTime& plannedEnd, const QDateTime& now, int graceMinutes)
+{
+    const qint64 over = plannedEnd.secsTo(now);
+    return over > qint64(graceMinutes) * 60 ? over : 0;
+}
+
+QString overtimeText(qint64 seconds)
+{
+    const qint64 minutes = (seconds + 59) / 60;
+    return minutes >= 60 ? QStringLiteral("%1小时%2分").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'))
+                         : QStringLiteral("%1分").arg(minutes);
+}
+
 SaveResult RoomTasks::checkout(const CheckoutInput& in, CheckoutResult* out)
 {
     // The account first: a bill must never be written without its income.
@@ -119,7 +132,7 @@ SaveResult RoomTasks::checkout(const CheckoutInput& in, CheckoutResult* out)
         bill.setValue(QStringLiteral("BillSerial"), serial);
         bill.setValue(QStringLiteral("BillCreateTime"), in.now);
         bill.setValue(QStringLiteral("BillBeginTime"), room.value(QStringLiteral("RoomBeginTime")));
-        bill.setValue(QStringLiteral("BillEndTime"), room.value(QStringLiteral("RoomEndTime")));
+        bill.setValue(QStringLiteral("BillEndTime"), in.actualEnd.isValid() ? QVariant(in.actualEnd) : room.value(QStringLiteral("RoomEndTime")));
         bill.setValue(QStringLiteral("BillRoomName"), roomName);
         bill.setValue(QStringLiteral("BillRoomUser"), room.str(QStringLiteral("RoomUser")));
         bill.setValue(QStringLiteral("BillRoomPrice"), room.num(QStringLiteral("RoomPrice")));

@@ -24,7 +24,16 @@ struct CheckoutInput {
     QString otherCostText;  // the "其他消费：" box
     QString totalText;      // the "金额合计：" box
     QDateTime now;          // the moment of checkout
+    // Overtime charged: the task's actual end, the bill's end instead of the
+    // planned one (the fee texts are already the actual length's).
+    QDateTime actualEnd;
 };
+
+// Overtime of a task planned to end at `plannedEnd`, at `now`, in seconds;
+// 0 when not over or within the grace.
+qint64 chargeableOvertime(const QDateTime& plannedEnd, const QDateTime& now, int graceMinutes);
+// "1小时05分" of a number of seconds (whole minutes, begun ones counted).
+QString overtimeText(qint64 seconds);
 
 // The bill a checkout wrote.
 struct CheckoutResult {

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -136,6 +137,21 @@ QWidget* TFormSetting::buildBusinessTab()
     connect(overlapOk, &QPushButton::clicked, this, &TFormSetting::SaveBookOverlap);
     right->addWidget(overlap);
 
+    auto* overtime = new QGroupBox(QStringLiteral("超时计费"), page);
+    auto* otl = new QHBoxLayout(overtime);
+    m_overtime = new QComboBox(overtime);
+    m_overtime->addItems({QStringLiteral("不计费"), QStringLiteral("按实际时长计费"), QStringLiteral("询问")});
+    otl->addWidget(m_overtime);
+    otl->addWidget(new QLabel(QStringLiteral("宽限："), overtime));
+    m_grace = new QSpinBox(overtime);
+    m_grace->setRange(0, 1440);
+    m_grace->setSuffix(QStringLiteral(" 分钟"));
+    otl->addWidget(m_grace);
+    auto* overtimeOk = makeButton(overtime, QStringLiteral("确定"));
+    otl->addWidget(overtimeOk);
+    connect(overtimeOk, &QPushButton::clicked, this, &TFormSetting::SaveOvertime);
+    right->addWidget(overtime);
+
     auto* costs = new QGroupBox(QStringLiteral("消费清空"), page);
     auto* cl = new QHBoxLayout(costs);
     cl->addWidget(new QLabel(QStringLiteral("清空所有房间的消费"), costs));
@@ -240,6 +256,8 @@ void TFormSetting::prepare()
     selectTwo(m_ringMode, o.read(opt::RingMode));
     selectTwo(m_ticket, o.read(opt::TicketPrint));
     selectTwo(m_overlap, o.read(opt::BookOverlap));
+    m_overtime->setCurrentIndex(std::max(0, m_overtime->findText(o.read(opt::OvertimeCharge))));
+    m_grace->setValue(o.overtimeGraceMinutes());
     Query& q = m_ctx.dm.ADOQueryTemp;
     LoadCombo(m_account, q, QStringLiteral("Select * From Account Where AccountIndex > 1"), false,
               QStringLiteral("AccountName"));
@@ -269,6 +287,8 @@ QComboBox* TFormSetting::combo(const char* key) const
         return m_account;
     if (k == QStringLiteral("预订重叠"))
         return m_overlap;
+    if (k == QStringLiteral("超时计费"))
+        return m_overtime;
     if (k == QLatin1String("PrintType"))
         return m_printType;
     if (k == QLatin1String("MoneyIndex"))
@@ -298,6 +318,13 @@ void TFormSetting::SaveBookOverlap()
 {
     m_ctx.options().write(opt::BookOverlap, m_overlap->currentText());
     m_ctx.prompt().inform(QStringLiteral("预订重叠设置为：") + m_overlap->currentText());
+}
+
+void TFormSetting::SaveOvertime()
+{
+    m_ctx.options().write(opt::OvertimeCharge, m_overtime->currentText());
+    m_ctx.options().write(opt::OvertimeGrace, QString::number(m_grace->value()));
+    m_ctx.prompt().inform(QStringLiteral("超时计费设置为：%1，宽限 %2 分钟").arg(m_overtime->currentText()).arg(m_grace->value()));
 }
 
 void TFormSetting::SaveAccountForBill()

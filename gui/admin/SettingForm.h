@@ -8,6 +8,8 @@ class QComboBox;
 class QLineEdit;
 class QTabWidget;
 
+class QSpinBox;
+
 namespace velbrisk {
 
 struct AppContext;
@@ -35,6 +37,7 @@ public:
     void SaveRingMode();
     void SaveTicketPrint();
     void SaveBookOverlap();
+    void SaveOvertime();
     void SaveAccountForBill();
     void SavePrintType();
     void SaveMoneyIndex();
@@ -46,7 +49,8 @@ public:
     void ClearBookings();
     void ClearConsumption();
 
-    QComboBox* combo(const char* key) const;  // "RingMode", "小票打印", "AccountForBill", "PrintType", "MoneyIndex"
+    QComboBox* combo(const char* key) const;
+    QSpinBox* graceBox() const { return m_grace; }
     QLineEdit* ringFileEdit() const { return m_ringFile; }
     UserList* userList() const { return m_users; }
     ItemList* itemList() const { return m_items; }
@@ -75,6 +79,8 @@ private:
     QComboBox* m_ringMode = nullptr;
     QComboBox* m_ticket = nullptr;
     QComboBox* m_overlap = nullptr;
+    QComboBox* m_overtime = nullptr;
+    QSpinBox* m_grace = nullptr;
     QComboBox* m_account = nullptr;
     QComboBox* m_printType = nullptr;
     QComboBox* m_moneyIndex = nullptr;

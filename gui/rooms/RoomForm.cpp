@@ -256,6 +256,7 @@ void TFormRoom::prepare(const QDateTime& now)
                   words::dbOpenFailed())
         && !q.eof()) {
         const QString state = q.str(QStringLiteral("RoomState"));
+        m_roomState = state;
         showState(state);
         loadRoomLines();
         const bool running = words::taskRunning(state);
@@ -267,6 +268,10 @@ void TFormRoom::prepare(const QDateTime& now)
             setBegin(q.dateTime(QStringLiteral("RoomBeginTime")));
             setEnd(q.dateTime(QStringLiteral("RoomEndTime")));
             m_note->setPlainText(q.str(QStringLiteral("RoomNote")));
+            // How long it has run over, where the venue charges overtime.
+            if (state == words::roomOvertime() && m_ctx.options().read(opt::OvertimeCharge) != QStringLiteral("不计费"))
+                m_stateGroup->setTitle(m_stateGroup->title()
+                                       + QStringLiteral("（已超时%1）").arg(overtimeText(std::max<qint64>(0, end().secsTo(now)))));
         } else {
             const QDateTime start(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
             m_customer->clear();
@@ -361,15 +366,37 @@ void TFormRoom::ActionCancelExecute()
 
 void TFormRoom::ActionBillExecute()
 {
-    if (!m_ctx.prompt().ask(QStringLiteral("您确定要埋单结帐吗？"), QStringLiteral("操作确认")))
+    const QDateTime now = Clock::now();
+    // Overtime charged, when the venue chose so: to the moment of checkout.
+    QDateTime actualEnd;
+    const QDateTime plannedEnd = end();
+    const QString charge = m_ctx.options().read(opt::OvertimeCharge);
+    const RoomFee planned = computeRoomFee(m_type->text(), priceOfLine(m_price->text()), begin(), end());
+    const qint64 over = chargeableOvertime(end(), now, m_ctx.options().overtimeGraceMinutes());
+    if (planned.byHour && over > 0 && m_roomState == words::roomOvertime()
+        && (charge == QStringLiteral("按实际时长计费")
+            || (charge == QStringLiteral("询问")
+                && m_ctx.prompt().ask(QStringLiteral("该房间已超时%1，是否按实际时长计费？").arg(overtimeText(over)),
+                                      QStringLiteral("操作确认"))))) {
+        actualEnd = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
+        setEnd(actualEnd);
+        ComputeRoomFee();
+    }
+    if (!m_ctx.prompt().ask(QStringLiteral("您确定要埋单结帐吗？"), QStringLiteral("操作确认"))) {
+        if (actualEnd.isValid()) {  // back to the task as planned
+            setEnd(plannedEnd);
+            ComputeRoomFee();
+        }
         return;
+    }
     RoomTasks tasks(m_ctx.dm, m_ctx.options());
     CheckoutInput in;
     in.roomIndex = OpenRoomIndex;
+    in.actualEnd = actualEnd;
     in.roomFeeText = m_roomFee->text();
     in.otherCostText = m_otherCost->text();
     in.totalText = m_total->text();
-    in.now = Clock::now();
+    in.now = now;
     CheckoutResult r;
     if (!done(tasks.checkout(in, &r)))
         return;

@@ -97,6 +97,7 @@ private:
     MomentPicker* m_end;
     QPushButton* m_plus;
     QLabel* m_length;
+    QString m_roomState;  // as loaded
     QLineEdit* m_roomFee;
     QLineEdit* m_otherCost;
     QLineEdit* m_total;

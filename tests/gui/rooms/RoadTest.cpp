@@ -3,6 +3,7 @@
 #include "core/config/Options.h"
 #include "core/data/ShareDM.h"
 #include "core/rooms/RoomTask.h"
+#include "gui/admin/SettingForm.h"
 #include "gui/app/Application.h"
 #include "gui/app/MainForm.h"
 #include "gui/bookings/BookForm.h"
@@ -20,6 +21,7 @@
 #include "tests/support/TestData.h"
 
 #include <QComboBox>
+#include <QSpinBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -369,3 +371,68 @@ TEST_F(Road, ResizingPicksTheLayoutAndKeepsTheLargeBoardsSize)
 }
 
 }  // namespace
+
+// Overtime at checkout, as "超时计费" and its grace say: billed to the
+// planned end (the setting off, within the grace, or the question answered
+// No) or to the moment of checkout, every begun hour of the actual length.
+TEST_F(Road, OvertimeIsChargedToTheCheckoutWhenTheVenueChoseSo)
+{
+    addRoom(QStringLiteral("羽毛球1号"), QStringLiteral("计时收费"), QStringLiteral("20"));
+    const Options o(app->globals().IniFileName, v.dir());
+    o.write(opt::TicketPrint, QStringLiteral("结帐时不打印小票"));
+    const struct {
+        const char* name;
+        const char* charge;  // nullptr: no setting
+        int grace;
+        int answer;  // to "是否按实际时长计费？": -1 not asked
+        const char* end;
+        const char* fee;
+    } cases[] = {
+        {"no setting: the planned end", nullptr, 0, -1, "2026-03-15 10:30:00", "20"},
+        {"不计费", "不计费", 0, -1, "2026-03-15 10:30:00", "20"},
+        {"charged: 9:30 to 11:40, three begun hours", "按实际时长计费", 0, -1, "2026-03-15 11:40:00", "60"},
+        {"70 minutes over, within 90 of grace", "按实际时长计费", 90, -1, "2026-03-15 10:30:00", "20"},
+        {"asked, Yes", "询问", 0, 1, "2026-03-15 11:40:00", "60"},
+        {"asked, No", "询问", 0, 0, "2026-03-15 10:30:00", "20"},
+    };
+    TFormRoom& room = app->form<TFormRoom>();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.charge) {
+            TFormSetting& s = app->form<TFormSetting>();
+            s.prepare();
+            s.combo("超时计费")->setCurrentText(QString::fromUtf8(c.charge));
+            s.graceBox()->setValue(c.grace);
+            test::click(qobject_cast<QWidget*>(s.graceBox()->parent()), QStringLiteral("确定"));
+            EXPECT_EQ(o.read(opt::OvertimeCharge), QString::fromUtf8(c.charge));
+        }
+        clock.set(QDateTime(QDate(2026, 3, 15), QTime(9, 30, 0)));
+        room.OpenRoomIndex = 2;
+        room.prepare(Clock::now());
+        test::click(&room, QStringLiteral("开始计时"));
+        v.exec(QStringLiteral("Update Room Set RoomState = '超时' Where RoomIndex = 2"));
+        clock.set(QDateTime(QDate(2026, 3, 15), QTime(11, 40, 0)));
+        room.prepare(Clock::now());
+        EXPECT_EQ(room.stateCaption(), c.charge && QString::fromUtf8(c.charge) != QStringLiteral("不计费")
+                                           ? QStringLiteral("当前状态：超时（已超时1小时10分）")
+                                           : QStringLiteral("当前状态：超时"));
+        const int asked = prompt.messages.size();
+        if (c.answer >= 0)
+            prompt.setNextAnswer(c.answer == 1);
+        prompt.setNextAnswer(true);  // 您确定要埋单结帐吗？
+        test::click(&room, QStringLiteral("埋单结帐"));
+        ASSERT_EQ(prompt.messages.size(), asked + (c.answer >= 0 ? 2 : 1)) << prompt.messages.join(QLatin1Char('\n')).toStdString();
+        if (c.answer >= 0) {
+            EXPECT_EQ(prompt.messages[asked], QStringLiteral("该房间已超时1小时10分，是否按实际时长计费？"));
+        }
+        EXPECT_EQ(v.scalar(QStringLiteral("Select Count(*) From Bill Where BillIndex > 1 And BillRoomCost = %1").arg(QString::fromUtf8(c.fee))),
+                  QStringLiteral("1"));
+        const QString bill = v.row(QStringLiteral("Select BillEndTime, BillRoomCost, BillTotalCost From Bill Where BillIndex = "
+                                                  "(Select Max(BillIndex) From Bill)"));
+        EXPECT_EQ(bill, QString::fromUtf8(c.end) + QLatin1Char('/') + QString::fromUtf8(c.fee) + QLatin1Char('/') + QString::fromUtf8(c.fee));
+        EXPECT_EQ(v.scalar(QStringLiteral("Select MoneySum From MoneyTable Where MoneyIndex = (Select Max(MoneyIndex) From MoneyTable)")),
+                  QString::fromUtf8(c.fee));
+        v.exec(QStringLiteral("Delete From MoneyTable Where MoneyIndex > 1"));
+        v.exec(QStringLiteral("Delete From Bill Where BillIndex > 1"));
+    }
+}
