@@ -6,6 +6,7 @@
 #include "core/config/Options.h"
 #include "core/data/Database.h"
 #include "core/data/JetSql.h"
+#include "gui/admin/SettingForm.h"
 #include "gui/app/Application.h"
 #include "gui/app/MainForm.h"
 #include "gui/bills/BillCakeForm.h"
@@ -149,6 +150,9 @@ int main(int argc, char** argv)
         TFormBookState& calendar = app.form<TFormBookState>();
         shootNext(&calendar, QStringLiteral("calendar"));
         calendar.exec();
+        TFormSetting& settings = app.form<TFormSetting>();
+        shootNext(&settings, QStringLiteral("settings-business"), [&] { settings.tabs()->setCurrentIndex(1); });
+        settings.exec();
         TFormReport& reports = app.form<TFormReport>();
         shootNext(&reports, QStringLiteral("reports"));
         reports.exec();
