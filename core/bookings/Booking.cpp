@@ -180,28 +180,26 @@ CalendarMarks calendarMarks(Query& q, const QDate& day)
         auto number = [&](qsizetype at, qsizetype n) { return v.size() >= at + n ? v.mid(at, n).toInt() : 0; };
         return QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)), QTime(number(11, 2), number(14, 2), number(17, 2)), Qt::UTC);
     };
+    // The hours and days of the day's month a span covers, into the room's sets.
+    auto mark = [&](QSet<int>& hours, QSet<int>& days, const QDateTime& b, const QDateTime& e) {
+        const Span h = bookedHours(b, e, day);
+        for (int i = h.first; i <= h.last; ++i)
+            hours.insert(i);
+        const Span d = bookedDays(b, e, day);
+        for (int i = d.first; i <= d.last; ++i)
+            days.insert(i);
+    };
     QHash<QString, QList<std::pair<QDateTime, QDateTime>>> spans;
     for (; !q.eof(); q.next()) {
         const QString room = q.valueAt(q.recNo(), roomCol).toString();
         const QDateTime b = moment(beginCol), e = moment(endCol);
-        const Span h = bookedHours(b, e, day);
-        for (int i = h.first; i <= h.last; ++i)
-            marks.hours[room].insert(i);
-        const Span d = bookedDays(b, e, day);
-        for (int i = d.first; i <= d.last; ++i)
-            marks.days[room].insert(i);
-        // Where this booking meets an earlier one of the room: their common span.
+        mark(marks.hours[room], marks.days[room], b, e);
+        // Where this booking meets an earlier one of the room: their common
+        // span, to its last second shared (an overlap ending on the hour marks
+        // no hour past it).
         for (const auto& [ob, oe] : spans.value(room))
-            if (b < oe && ob < e) {
-                // The last second shared: an overlap ending on the hour marks no hour past it.
-                const QDateTime from = std::max(b, ob), to = std::min(e, oe).addSecs(-1);
-                const Span oh = bookedHours(from, to, day);
-                for (int i = oh.first; i <= oh.last; ++i)
-                    marks.overlapHours[room].insert(i);
-                const Span od = bookedDays(from, to, day);
-                for (int i = od.first; i <= od.last; ++i)
-                    marks.overlapDays[room].insert(i);
-            }
+            if (b < oe && ob < e)
+                mark(marks.overlapHours[room], marks.overlapDays[room], std::max(b, ob), std::min(e, oe).addSecs(-1));
         spans[room].append({b, e});
     }
     q.close();
