@@ -13,6 +13,14 @@ bool Options::automaticLogin() const { return read(opt::LoginMode) == QStringLit
 bool Options::manualLogin() const { return read(opt::LoginMode) == QStringLiteral("手动登录"); }
 bool Options::batchVouchers() const { return read(opt::BatchVoucher) == QStringLiteral("开启"); }
 bool Options::printNewVouchers() const { return read(opt::BillPrint) == QStringLiteral("开单时自动打印"); }
+Options::Overtime Options::overtimeCharge() const
+{
+    const QString charge = read(opt::OvertimeCharge);
+    if (charge == QStringLiteral("按实际时长计费"))
+        return Overtime::Charged;
+    return charge == QStringLiteral("询问") ? Overtime::Ask : Overtime::NotCharged;
+}
+
 int Options::overtimeGraceMinutes() const
 {
     bool ok = false;

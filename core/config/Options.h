@@ -61,6 +61,9 @@ public:
     bool batchVouchers() const;       // "批量开单功能" is "开启"
     bool printNewVouchers() const;    // "BillPrint" is "开单时自动打印"
     bool warnOverlaps() const;        // "预订重叠" is "提醒重叠"
+    // "超时计费": "不计费" (and any other text), "按实际时长计费", "询问".
+    enum class Overtime { NotCharged, Charged, Ask };
+    Overtime overtimeCharge() const;
     // Minutes of "超时宽限分钟" (0 for anything else than 0 to 1440).
     int overtimeGraceMinutes() const;
 

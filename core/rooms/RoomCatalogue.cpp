@@ -22,6 +22,13 @@ SaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d)
     Query& q = dm.ADOQueryTemp;
     Query& q2 = dm.ADOQueryTemp2;
     QueryLease second(q2);
+    // What the room window edits, on a new room or a changed one.
+    const auto setFields = [&] {
+        q.setValue(QStringLiteral("RoomName"), d.name);
+        q.setValue(QStringLiteral("RoomType"), d.type);
+        q.setValue(QStringLiteral("RoomPrice"), price);
+        q.setValue(QStringLiteral("RoomRemark"), d.remark);
+    };
     const SaveResult r = writeAll(q, [&] {
         if (editIndex == 0) {
             if (nameTaken(q, QStringLiteral("Room"), QStringLiteral("RoomName"), d.name))
@@ -29,10 +36,7 @@ SaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d)
             q.setSql(QStringLiteral("Select * From Room"));
             q.open();
             q.insert();
-            q.setValue(QStringLiteral("RoomName"), d.name);
-            q.setValue(QStringLiteral("RoomType"), d.type);
-            q.setValue(QStringLiteral("RoomPrice"), price);
-            q.setValue(QStringLiteral("RoomRemark"), d.remark);
+            setFields();
             q.setValue(QStringLiteral("RoomState"), words::roomFree());
             q.setValue(QStringLiteral("RoomOtherCost"), 0.0);
             q.post();
@@ -57,10 +61,7 @@ SaveResult saveRoom(TShareDataModule& dm, int editIndex, const RoomDetails& d)
             q2.execSql();
         }
         q.edit();
-        q.setValue(QStringLiteral("RoomName"), d.name);
-        q.setValue(QStringLiteral("RoomType"), d.type);
-        q.setValue(QStringLiteral("RoomPrice"), price);
-        q.setValue(QStringLiteral("RoomRemark"), d.remark);
+        setFields();
         q.post();
         return SaveResult::done(QStringLiteral("记录修改成功"));
     }, QStringLiteral("保存失败，没有修改任何记录："));

@@ -37,6 +37,21 @@ QComboBox* choice(QWidget* parent, const QStringList& items)
     return c;
 }
 
+// A group of one choice (after its caption, when there is one) and the 确定
+// button that saves it.
+QGroupBox* choiceGroup(QWidget* page, const QString& title, const QString& caption, const QStringList& items, QComboBox** box,
+                       const std::function<void()>& save)
+{
+    auto* group = new QGroupBox(title, page);
+    auto* row = new QHBoxLayout(group);
+    if (!caption.isEmpty())
+        row->addWidget(new QLabel(caption, group));
+    *box = choice(group, items);
+    row->addWidget(*box);
+    row->addWidget(makeButton(group, QStringLiteral("确定"), save));
+    return group;
+}
+
 }  // namespace
 
 TFormSetting::TFormSetting(AppContext& ctx, TFormPower* powerForm, TFormCostReason* itemForm, WordAsker* asker,
@@ -109,15 +124,9 @@ QWidget* TFormSetting::buildBusinessTab()
     layout->addWidget(m_items, 1);
     auto* right = new QVBoxLayout;
 
-    auto* ticket = new QGroupBox(QStringLiteral("小票打印"), page);
-    auto* tl = new QHBoxLayout(ticket);
-    tl->addWidget(new QLabel(QStringLiteral("埋单结帐打印设置："), ticket));
-    m_ticket = choice(ticket, {QStringLiteral("结帐时打印小票"), QStringLiteral("结帐时不打印小票")});
-    tl->addWidget(m_ticket);
-    auto* ticketOk = makeButton(ticket, QStringLiteral("确定"));
-    tl->addWidget(ticketOk);
-    connect(ticketOk, &QPushButton::clicked, this, &TFormSetting::SaveTicketPrint);
-    right->addWidget(ticket);
+    right->addWidget(choiceGroup(page, QStringLiteral("小票打印"), QStringLiteral("埋单结帐打印设置："),
+                                 {QStringLiteral("结帐时打印小票"), QStringLiteral("结帐时不打印小票")}, &m_ticket,
+                                 [this] { SaveTicketPrint(); }));
 
     auto* books = new QGroupBox(QStringLiteral("预订清空"), page);
     auto* bl = new QHBoxLayout(books);
@@ -127,15 +136,8 @@ QWidget* TFormSetting::buildBusinessTab()
     connect(clearBooks, &QPushButton::clicked, this, &TFormSetting::ClearBookings);
     right->addWidget(books);
 
-    auto* overlap = new QGroupBox(QStringLiteral("预订重叠"), page);
-    auto* ol = new QHBoxLayout(overlap);
-    ol->addWidget(new QLabel(QStringLiteral("时段重叠的预订与计时："), overlap));
-    m_overlap = choice(overlap, {QStringLiteral("不提醒重叠"), QStringLiteral("提醒重叠")});
-    ol->addWidget(m_overlap);
-    auto* overlapOk = makeButton(overlap, QStringLiteral("确定"));
-    ol->addWidget(overlapOk);
-    connect(overlapOk, &QPushButton::clicked, this, &TFormSetting::SaveBookOverlap);
-    right->addWidget(overlap);
+    right->addWidget(choiceGroup(page, QStringLiteral("预订重叠"), QStringLiteral("时段重叠的预订与计时："),
+                                 {QStringLiteral("不提醒重叠"), QStringLiteral("提醒重叠")}, &m_overlap, [this] { SaveBookOverlap(); }));
 
     auto* overtime = new QGroupBox(QStringLiteral("超时计费"), page);
     auto* otl = new QHBoxLayout(overtime);
@@ -182,22 +184,11 @@ QWidget* TFormSetting::buildFinanceTab()
     m_words = new WordLists(m_ctx, m_asker, page);
     layout->addWidget(m_words, 1);
     auto* row = new QHBoxLayout;
-    auto* print = new QGroupBox(QStringLiteral("报表打印方式设置"), page);
-    auto* pl = new QHBoxLayout(print);
-    m_printType = choice(print, {QStringLiteral("纵向打印"), QStringLiteral("横向打印")});
-    auto* printOk = makeButton(print, QStringLiteral("确定"));
-    pl->addWidget(m_printType);
-    pl->addWidget(printOk);
-    connect(printOk, &QPushButton::clicked, this, &TFormSetting::SavePrintType);
-    row->addWidget(print);
-    auto* numbers = new QGroupBox(QStringLiteral("财务单据编号生成"), page);
-    auto* nl = new QHBoxLayout(numbers);
-    m_moneyIndex = choice(numbers, {QStringLiteral("按日期生成编号"), QStringLiteral("按数字生成编号")});
-    auto* numbersOk = makeButton(numbers, QStringLiteral("确定"));
-    nl->addWidget(m_moneyIndex);
-    nl->addWidget(numbersOk);
-    connect(numbersOk, &QPushButton::clicked, this, &TFormSetting::SaveMoneyIndex);
-    row->addWidget(numbers);
+    row->addWidget(choiceGroup(page, QStringLiteral("报表打印方式设置"), QString(),
+                               {QStringLiteral("纵向打印"), QStringLiteral("横向打印")}, &m_printType, [this] { SavePrintType(); }));
+    row->addWidget(choiceGroup(page, QStringLiteral("财务单据编号生成"), QString(),
+                               {QStringLiteral("按日期生成编号"), QStringLiteral("按数字生成编号")}, &m_moneyIndex,
+                               [this] { SaveMoneyIndex(); }));
     layout->addLayout(row);
     return page;
 }

@@ -4,6 +4,7 @@
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
 #include "core/data/Words.h"
+#include "gui/bookings/OverlapAsk.h"
 #include "gui/context/AppContext.h"
 #include "gui/widgets/Buttons.h"
 #include "gui/widgets/MomentPicker.h"
@@ -107,21 +108,13 @@ void TFormBook::ActionYesExecute()
     in.begin = begin();
     in.end = end();
     in.remark = m_remark->toPlainText();
-    if (m_ctx.options().warnOverlaps() && in.begin <= in.end) {
-        OverlapCheck c;
-        c.room = in.room;
-        c.begin = in.begin;
-        c.end = in.end;
-        c.exceptBooking = in.isNew ? 0 : in.editIndex;
-        QString question;
-        const SaveResult read = overlapQuestion(m_ctx.dm.ADOQueryTemp, c, &question);
-        if (!read.saved) {
-            finish(read);
-            return;
-        }
-        if (!question.isEmpty() && !m_ctx.prompt().ask(question, QStringLiteral("操作确认")))
-            return;
-    }
+    OverlapCheck overlap;
+    overlap.room = in.room;
+    overlap.begin = in.begin;
+    overlap.end = in.end;
+    overlap.exceptBooking = in.isNew ? 0 : in.editIndex;
+    if (!overlapAccepted(m_ctx, overlap))
+        return;
     finish(saveBooking(m_ctx.dm, in));
 }
 

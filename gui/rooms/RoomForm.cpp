@@ -1,6 +1,5 @@
 #include "gui/rooms/RoomForm.h"
 
-#include "core/bookings/Booking.h"
 #include "core/data/Clock.h"
 #include "core/data/PublicFunction.h"
 #include "core/data/ShareDM.h"
@@ -12,6 +11,7 @@
 #include "gui/bookings/BookTab.h"
 #include "gui/bookings/CostForm.h"
 #include "gui/bookings/CostTab.h"
+#include "gui/bookings/OverlapAsk.h"
 #include "gui/context/AppContext.h"
 #include "gui/report/Report.h"
 #include "gui/rooms/RoomForm2.h"
@@ -269,7 +269,7 @@ void TFormRoom::prepare(const QDateTime& now)
             setEnd(q.dateTime(QStringLiteral("RoomEndTime")));
             m_note->setPlainText(q.str(QStringLiteral("RoomNote")));
             // How long it has run over, where the venue charges overtime.
-            if (state == words::roomOvertime() && m_ctx.options().read(opt::OvertimeCharge) != QStringLiteral("不计费"))
+            if (state == words::roomOvertime() && m_ctx.options().overtimeCharge() != Options::Overtime::NotCharged)
                 m_stateGroup->setTitle(m_stateGroup->title()
                                        + QStringLiteral("（已超时%1）").arg(overtimeText(std::max<qint64>(0, end().secsTo(now)))));
         } else {
@@ -329,20 +329,15 @@ void TFormRoom::ActionBeginExecute()
     t.end = end();
     t.otherCost = IsValidAmountText(m_otherCost->text()) ? TextToAmount(m_otherCost->text()) : 0;
     t.note = m_note->toPlainText();
-    if (m_ctx.options().warnOverlaps() && t.begin <= t.end) {
-        OverlapCheck c;
-        c.room = m_name->text();
-        c.begin = t.begin;
-        c.end = t.end;
-        c.withTask = false;  // this very task
-        c.customer = t.customer;
-        c.action = m_beginButton->text();
-        QString question;
-        if (!done(overlapQuestion(m_ctx.dm.ADOQueryTemp, c, &question)))
-            return;
-        if (!question.isEmpty() && !m_ctx.prompt().ask(question, QStringLiteral("操作确认")))
-            return;
-    }
+    OverlapCheck overlap;
+    overlap.room = m_name->text();
+    overlap.begin = t.begin;
+    overlap.end = t.end;
+    overlap.withTask = false;  // this very task
+    overlap.customer = t.customer;
+    overlap.action = m_beginButton->text();
+    if (!overlapAccepted(m_ctx, overlap))
+        return;
     if (done(tasks.startOrAdjust(OpenRoomIndex, t)))
         accept();
 }
@@ -370,12 +365,12 @@ void TFormRoom::ActionBillExecute()
     // Overtime charged, when the venue chose so: to the moment of checkout.
     QDateTime actualEnd;
     const QDateTime plannedEnd = end();
-    const QString charge = m_ctx.options().read(opt::OvertimeCharge);
-    const RoomFee planned = computeRoomFee(m_type->text(), priceOfLine(m_price->text()), begin(), end());
-    const qint64 over = chargeableOvertime(end(), now, m_ctx.options().overtimeGraceMinutes());
-    if (planned.byHour && over > 0 && m_roomState == words::roomOvertime()
-        && (charge == QStringLiteral("按实际时长计费")
-            || (charge == QStringLiteral("询问")
+    const Options options = m_ctx.options();
+    const Options::Overtime charge = options.overtimeCharge();
+    const qint64 over = chargeableOvertime(plannedEnd, now, options.overtimeGraceMinutes());
+    if (m_type->text() == words::byHour() && over > 0 && m_roomState == words::roomOvertime()
+        && (charge == Options::Overtime::Charged
+            || (charge == Options::Overtime::Ask
                 && m_ctx.prompt().ask(QStringLiteral("该房间已超时%1，是否按实际时长计费？").arg(overtimeText(over)),
                                       QStringLiteral("操作确认"))))) {
         actualEnd = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
